@@ -1,0 +1,19 @@
+#pragma once
+// Text helpers. Text in the core is UTF-8; "a character" is a code point.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tarvenel {
+
+// The text without its last character (code point), never a partial byte.
+std::string DropLastCharacter(std::string_view text);
+
+// Decimal text to a 16-bit signed integer the way the settings and selector
+// entries are read: blanks around the number are allowed, a fraction rounds
+// to the nearest integer with ties to even. Empty text, anything that is not
+// a number, and values outside -32768..32767 give no result.
+std::optional<std::int16_t> ToInt16(std::string_view text);
+
+} // namespace tarvenel

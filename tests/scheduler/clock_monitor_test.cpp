@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include "support/main_window_harness.h"
+
+namespace tarvenel::test {
+namespace {
+
+// Starts at `now` and arms `ahead` seconds later (without the confirmation).
+void ArmAhead(MainWindowHarness& h, CivilDateTime now, int ahead) {
+    h.settings.Seed("MsgOK", "0");
+    h.LoadAt(now);
+    const CivilDateTime t = ToCivil(*ToDateTimeValue(now) + ahead / 86400.0);
+    h.Combo1.text = std::to_string(t.year) + "年";
+    h.Combo2.text = std::to_string(t.month) + "月";
+    h.Combo3.text = std::to_string(t.day) + "日";
+    h.Combo4.text = std::to_string(t.hour) + "时";
+    h.Combo5.text = std::to_string(t.minute) + "分";
+    h.Combo6.text = std::to_string(t.second) + "秒";
+    h.frm.ArmSchedule();
+    ASSERT_TRUE(h.frm.State().IsArmed);
+}
+
+TEST(ClockMonitor, FiresInTheTargetSecondNotBefore) {
+    MainWindowHarness h;
+    ArmAhead(h, {2026, 12, 7, 10, 0, 0}, 40);
+    h.RunClock(39);
+    EXPECT_EQ(h.countdown.shown, 0); // one second ahead: not yet
+    EXPECT_TRUE(h.Timer1.enabled);
+    h.RunClock(1);
+    EXPECT_EQ(h.countdown.shown, 1);
+    EXPECT_FALSE(h.Timer1.enabled);
+    EXPECT_TRUE(h.frm.State().IsArmed);
+    EXPECT_EQ(h.Label0.caption, "当前电脑时间：2026年12月7日10时0分40秒");
+
+    // Fired: the timer is off, so nothing ticks and the line is frozen.
+    h.RunClock(5);
+    EXPECT_EQ(h.countdown.shown, 1);
+    EXPECT_EQ(h.Label0.caption, "当前电脑时间：2026年12月7日10时0分40秒");
+}
+
+TEST(ClockMonitor, FiresAtMidnightAndAtTheEndOfTheYear) {
+    MainWindowHarness h;
+    ArmAhead(h, {2026, 12, 31, 23, 59, 0}, 60);
+    h.RunClock(59);
+    EXPECT_EQ(h.countdown.shown, 0);
+    h.RunClock(1);
+    EXPECT_EQ(h.countdown.shown, 1);
+    EXPECT_EQ(h.Label0.caption, "当前电脑时间：2027年1月1日0时0分0秒");
+}
+
+TEST(ClockMonitor, APastTargetFiresOnTheFirstTickThatSeesIt) {
+    MainWindowHarness h;
+    ArmAhead(h, {2026, 12, 7, 10, 0, 0}, 40);
+    h.clock.Advance(3 * 3600); // the machine slept through the target
+    h.frm.ClockTick();
+    EXPECT_EQ(h.countdown.shown, 1);
+}
+
+TEST(ClockMonitor, ClockSetBackKeepsWaiting) {
+    MainWindowHarness h;
+    ArmAhead(h, {2026, 12, 7, 10, 0, 0}, 40);
+    h.clock.Advance(-3600);
+    h.RunClock(100);
+    EXPECT_EQ(h.countdown.shown, 0);
+}
+
+TEST(ClockMonitor, IdleTicksNeverFireAnOldTarget) {
+    MainWindowHarness h;
+    ArmAhead(h, {2026, 12, 7, 10, 0, 0}, 40);
+    h.frm.CancelSchedule();
+    h.RunClock(120);
+    EXPECT_EQ(h.countdown.shown, 0);
+    EXPECT_EQ(h.Label0.caption, "当前电脑时间：2026年12月7日10时2分0秒");
+}
+
+TEST(ClockMonitor, WholeRoadIdleArmedFiredRestored) {
+    MainWindowHarness h;
+    ArmAhead(h, {2026, 12, 7, 10, 0, 0}, 40);
+    EXPECT_FALSE(h.form.visible);
+    h.RunClock(40);
+    ASSERT_EQ(h.countdown.shown, 1);
+
+    // The countdown is cancelled: it switches Timer2 on and goes away.
+    h.Timer2.SetEnabled(true);
+    h.frm.RestoreAfterCancel();
+    EXPECT_TRUE(h.form.visible);
+    EXPECT_EQ(h.form.state, WindowState::Normal);
+    EXPECT_FALSE(h.frm.State().IsArmed);
+    EXPECT_TRUE(h.XPButton1.enabled);
+    EXPECT_FALSE(h.XPButton2.enabled);
+    EXPECT_EQ(h.focus, "XPButton1");
+    EXPECT_FALSE(h.Image1.visible);
+    EXPECT_TRUE(h.Timer1.enabled);
+    EXPECT_FALSE(h.Timer2.enabled);
+    EXPECT_TRUE(h.notifyIcon.present);
+    h.RunClock(1);
+    EXPECT_EQ(h.Label0.caption, "当前电脑时间：2026年12月7日10时0分41秒");
+}
+
+// A countdown that ran out without shutting down leaves Timer1 stopped and no
+// restore pending. A new arming must still fire, and the clock must move.
+TEST(ClockMonitor, ArmingAfterAFailedShutdownStillFires) {
+    MainWindowHarness h;
+    ArmAhead(h, {2026, 12, 7, 10, 0, 0}, 40);
+    h.RunClock(40);
+    ASSERT_FALSE(h.Timer1.enabled);
+
+    h.form.Show(); // restored from the notification area
+    h.frm.CancelSchedule();
+    EXPECT_TRUE(h.Timer1.enabled);
+    h.RunClock(1);
+    EXPECT_EQ(h.Label0.caption, "当前电脑时间：2026年12月7日10时0分41秒");
+
+    h.Combo4.text = "11时";
+    h.frm.ArmSchedule();
+    ASSERT_TRUE(h.frm.State().IsArmed);
+    EXPECT_TRUE(h.Timer1.enabled);
+    h.RunClock(3600);
+    EXPECT_EQ(h.countdown.shown, 2);
+}
+
+} // namespace
+} // namespace tarvenel::test

@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include "support/main_window_harness.h"
+
+namespace tarvenel::test {
+namespace {
+
+constexpr CivilDateTime kSevenAm{2026, 12, 7, 7, 0, 0};
+
+TEST(Startup, EmptyStoreGivesTheDefaults) {
+    MainWindowHarness h;
+    h.LoadAt({2026, 12, 6, 8, 5, 3});
+
+    EXPECT_EQ(h.Check2.value, 1);
+    EXPECT_EQ(h.Check3.value, 0);
+    EXPECT_EQ(h.Check4.value, 0);
+    EXPECT_EQ(h.frm.State().MsgOKFlag, 1);
+    EXPECT_EQ(h.Combo7.text, "23时");
+    EXPECT_EQ(h.Combo8.text, "59分");
+    EXPECT_EQ(h.Combo9.text, "59秒");
+    EXPECT_EQ(h.Combo7.items.size(), 24u);
+    EXPECT_EQ(h.Combo8.items.front(), "0分");
+    EXPECT_EQ(h.Combo9.items.back(), "59秒");
+    EXPECT_EQ(h.Label0.caption, "当前电脑时间：2026年12月6日8时5分3秒");
+    EXPECT_EQ(h.Label1.caption, "设定关机时间：2026年12月6日8时5分3秒");
+    EXPECT_EQ(h.form.caption, "Tarvenel 1.5.0");
+    EXPECT_TRUE(h.form.visible);
+    EXPECT_EQ(h.form.width, 5640);
+    EXPECT_EQ(h.form.height, 3240);
+    EXPECT_FALSE(h.frm.State().IsArmed);
+    EXPECT_TRUE(h.Timer1.enabled);
+    EXPECT_FALSE(h.Timer2.enabled);
+    EXPECT_TRUE(h.dialogs.shown.empty());
+    EXPECT_EQ(h.settings.writes, 0); // reading the options writes nothing back
+    EXPECT_FALSE(h.LbBR.caption.empty());
+}
+
+TEST(Startup, CentresTheWindowWithTruncatingHalves) {
+    MainWindowHarness h;
+    h.screen.width = 1366 * 15 + 1;
+    h.screen.height = 768 * 15;
+    h.LoadAt(kSevenAm);
+    EXPECT_EQ(h.frm.WinLeft(), (1366 * 15 + 1 - 5640) / 2);
+    EXPECT_EQ(h.frm.WinTop(), (768 * 15 - 3240) / 2);
+}
+
+TEST(Startup, MissingAndEmptyMsgOKDiffer) {
+    MainWindowHarness missing;
+    missing.LoadAt(kSevenAm);
+    EXPECT_EQ(missing.frm.State().MsgOKFlag, 1);
+
+    MainWindowHarness empty;
+    empty.settings.Seed("MsgOK", "");
+    empty.LoadAt(kSevenAm);
+    EXPECT_EQ(empty.frm.State().MsgOKFlag, 0);
+    EXPECT_EQ(empty.Check2.value, 0);
+}
+
+TEST(Startup, RepairsTheDefaultTime) {
+    struct Case {
+        const char* h;
+        const char* m;
+        const char* s;
+        int hour, minute, second;
+    };
+    for (const Case& c : {Case{"24", "60", "x", 23, 59, 0}, Case{"-1", "-5", "59", 23, 59, 59},
+                          Case{"x", "0", "", 0, 0, 0}, Case{"8", "30", "0", 8, 30, 0}}) {
+        MainWindowHarness h;
+        h.settings.Seed("GuDingH", c.h);
+        h.settings.Seed("GuDingM", c.m);
+        h.settings.Seed("GuDingS", c.s);
+        h.LoadAt(kSevenAm);
+        EXPECT_EQ(h.frm.State().GuDingHour, c.hour) << c.h;
+        EXPECT_EQ(h.frm.State().GuDingMinute, c.minute) << c.m;
+        EXPECT_EQ(h.frm.State().GuDingSecond, c.second) << c.s;
+        EXPECT_EQ(h.Combo7.text, std::to_string(c.hour) + "时");
+        EXPECT_EQ(h.Combo7.ListIndex(), c.hour);
+    }
+}
+
+TEST(Startup, OtherFlagNumbersCountAsOff) {
+    MainWindowHarness h;
+    h.settings.Seed("AutoOK", "2");
+    h.settings.Seed("MsgOK", "40000"); // out of range: stays 0
+    h.LoadAt(kSevenAm);
+    EXPECT_EQ(h.frm.State().AutoOKFlag, 2);
+    EXPECT_EQ(h.Check3.value, 0);
+    EXPECT_FALSE(h.frm.State().IsArmed);
+    EXPECT_EQ(h.notifyIcon.adds, 0);
+    EXPECT_EQ(h.frm.State().MsgOKFlag, 0);
+}
+
+TEST(Startup, CopiesThePresetDefaultTimeIntoTodaysTarget) {
+    MainWindowHarness h;
+    h.settings.Seed("GuDingTime", "1");
+    h.settings.Seed("GuDingH", "8");
+    h.settings.Seed("GuDingM", "30");
+    h.settings.Seed("GuDingS", "0");
+    h.LoadAt(kSevenAm);
+
+    EXPECT_EQ(h.Check4.value, 1);
+    EXPECT_EQ(h.Combo4.text, "8时");
+    EXPECT_EQ(h.Combo5.text, "30分");
+    EXPECT_EQ(h.Combo6.text, "0秒");
+    EXPECT_EQ(h.Label1.caption, "设定关机时间：2026年12月7日8时30分0秒");
+    EXPECT_EQ(h.frm.State().SetHour, 8);
+    EXPECT_EQ(h.frm.State().SetMinute, 30);
+    EXPECT_EQ(h.frm.State().SetSecond, 0);
+    EXPECT_EQ(h.frm.State().SetDay, 7);
+}
+
+TEST(Startup, AutomaticArmingOfAPastDefaultTimeIsRefused) {
+    MainWindowHarness h;
+    h.settings.Seed("GuDingTime", "1");
+    h.settings.Seed("GuDingH", "8");
+    h.settings.Seed("GuDingM", "30");
+    h.settings.Seed("GuDingS", "0");
+    h.settings.Seed("AutoOK", "1");
+    h.LoadAt({2026, 12, 7, 9, 0, 0});
+
+    ASSERT_EQ(h.dialogs.shown.size(), 1u);
+    EXPECT_EQ(h.dialogs.shown[0].text, "设定的关机时间必须在当前时间30秒以后！");
+    EXPECT_EQ(h.dialogs.shown[0].style, 0);
+    EXPECT_EQ(h.dialogs.shown[0].caption, "Tarvenel");
+    EXPECT_FALSE(h.frm.State().IsArmed);
+    EXPECT_TRUE(h.form.visible);
+    EXPECT_TRUE(h.XPButton1.enabled);
+    EXPECT_EQ(h.focus, "XPButton1");
+}
+
+TEST(Startup, AutomaticArmingOfAFutureTargetHidesTheWindowAfterTheMessage) {
+    MainWindowHarness h;
+    h.settings.Seed("GuDingTime", "1");
+    h.settings.Seed("GuDingH", "8");
+    h.settings.Seed("GuDingM", "30");
+    h.settings.Seed("GuDingS", "0");
+    h.settings.Seed("AutoOK", "1");
+    bool visibleDuringMessage = false;
+    h.dialogs.onShow = [&](const ShownMessage&) { visibleDuringMessage = h.form.visible; };
+    h.LoadAt(kSevenAm);
+
+    ASSERT_EQ(h.dialogs.shown.size(), 1u);
+    EXPECT_EQ(h.dialogs.shown[0].text,
+              "定时关机时间已经设置成功！\r\n(关机时间：2026/12/7 8:30:00)\r\n"
+              "程序窗口将最小化在通知区域图标。");
+    EXPECT_TRUE(visibleDuringMessage);
+    EXPECT_TRUE(h.frm.State().IsArmed);
+    EXPECT_FALSE(h.form.visible);
+    EXPECT_TRUE(h.notifyIcon.present);
+}
+
+TEST(Startup, StartupEntryMustNameThisExecutableExactly) {
+    struct Case {
+        std::string stored;
+        int expected;
+    };
+    const std::string padded = "C:\\Tools\\timer.exe" + std::string(237, '\0');
+    for (const Case& c : {Case{"C:\\Tools\\timer.exe", 1}, Case{padded, 1},
+                          Case{"c:\\tools\\TIMER.EXE", 0}, Case{"", 0},
+                          Case{"D:\\Other\\timer.exe", 0}}) {
+        MainWindowHarness h;
+        h.startup.stored = c.stored;
+        h.LoadAt(kSevenAm);
+        EXPECT_EQ(h.Check1.value, c.expected) << c.stored.c_str();
+    }
+}
+
+TEST(Startup, ProgramInADriveRootHasOneBackslash) {
+    const ProgramLocation root{"C:\\", "timer", ".exe", '\\'};
+    EXPECT_EQ(AppDirOf(root), "C:");
+    EXPECT_EQ(StartupCommandOf(root), "C:\\timer.exe");
+    const ProgramLocation linux{"/usr/bin", "tarvenel", "", '/'};
+    EXPECT_EQ(StartupCommandOf(linux), "/usr/bin/tarvenel");
+}
+
+TEST(Startup, AFailingStepIsSkippedAndTheRestRuns) {
+    MainWindowHarness h;
+    h.settings.throwReads = true;
+    h.LoadAt(kSevenAm);
+    // Every setting failed: the fields keep their initial 0.
+    EXPECT_EQ(h.frm.State().MsgOKFlag, 0);
+    EXPECT_EQ(h.frm.State().GuDingHour, 0);
+    EXPECT_EQ(h.Combo7.text, "0时");
+    // Everything else still happened.
+    EXPECT_EQ(h.Label1.caption, "设定关机时间：2026年12月7日7时0分0秒");
+    EXPECT_TRUE(h.form.visible);
+}
+
+} // namespace
+} // namespace tarvenel::test

@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include "app/text.h"
+
+namespace tarvenel {
+namespace {
+
+TEST(DropLastCharacter, DropsAWholeCharacterNotAByte) {
+    EXPECT_EQ(DropLastCharacter("2026年"), "2026");
+    EXPECT_EQ(DropLastCharacter("9日"), "9");
+    EXPECT_EQ(DropLastCharacter("0时"), "0");
+    EXPECT_EQ(DropLastCharacter("12M"), "12");
+    EXPECT_EQ(DropLastCharacter("年"), "");
+    EXPECT_EQ(DropLastCharacter(""), "");
+    EXPECT_EQ(DropLastCharacter("5\xF0\x9F\x98\x80"), "5"); // four-byte character
+}
+
+TEST(ToInt16, ReadsDecimalText) {
+    EXPECT_EQ(ToInt16("0"), 0);
+    EXPECT_EQ(ToInt16("23"), 23);
+    EXPECT_EQ(ToInt16("-1"), -1);
+    EXPECT_EQ(ToInt16("+7"), 7);
+    EXPECT_EQ(ToInt16(" 8 "), 8);
+    EXPECT_EQ(ToInt16("007"), 7);
+    EXPECT_EQ(ToInt16("32767"), 32767);
+    EXPECT_EQ(ToInt16("-32768"), -32768);
+}
+
+TEST(ToInt16, RoundsFractionsToEven) {
+    EXPECT_EQ(ToInt16("2.5"), 2);
+    EXPECT_EQ(ToInt16("3.5"), 4);
+    EXPECT_EQ(ToInt16("3.49"), 3);
+    EXPECT_EQ(ToInt16("-2.5"), -2);
+}
+
+TEST(ToInt16, RefusesWhatIsNoSixteenBitNumber) {
+    EXPECT_FALSE(ToInt16(""));
+    EXPECT_FALSE(ToInt16("   "));
+    EXPECT_FALSE(ToInt16("x"));
+    EXPECT_FALSE(ToInt16("12x"));
+    EXPECT_FALSE(ToInt16("1 2"));
+    EXPECT_FALSE(ToInt16("-"));
+    EXPECT_FALSE(ToInt16("."));
+    EXPECT_FALSE(ToInt16("32768"));
+    EXPECT_FALSE(ToInt16("-32769"));
+    EXPECT_FALSE(ToInt16("99999999999999999999"));
+    EXPECT_FALSE(ToInt16("2026年"));
+}
+
+} // namespace
+} // namespace tarvenel
