@@ -5,9 +5,9 @@ namespace tarvenel {
 
 // Where the running executable lives, as the platform spells paths.
 struct ProgramLocation {
-    std::string directory;    // may end in a separator ("C:\" for a drive root)
-    std::string fileTitle;    // file name without extension
-    std::string extension;    // ".exe" on Windows, empty on Linux
+    std::string directory; // may end in a separator ("C:\" for a drive root)
+    std::string fileTitle; // file name without extension
+    std::string extension; // ".exe" on Windows, empty on Linux
     char separator = '\\';
 };
 

@@ -12,7 +12,9 @@ bool FrmMain::IsInStartupList() {
     return stored == startupCommand_;
 }
 
-void FrmMain::StartupCheck() { c_.Check1.SetValue(IsInStartupList() ? 1 : 0); }
+void FrmMain::StartupCheck() {
+    c_.Check1.SetValue(IsInStartupList() ? 1 : 0);
+}
 
 void FrmMain::Check1_MouseUp(int, int, float x, float y) {
     if (!ReleasedInside(c_.Check1, x, y))

@@ -89,8 +89,8 @@ void FrmMain::CancelSchedule() {
 }
 
 void FrmMain::SetControlsArmed(bool armed) {
-    for (ComboBox* combo : {&c_.Combo1, &c_.Combo2, &c_.Combo3, &c_.Combo4, &c_.Combo5,
-                            &c_.Combo6, &c_.Combo7, &c_.Combo8, &c_.Combo9})
+    for (ComboBox* combo : {&c_.Combo1, &c_.Combo2, &c_.Combo3, &c_.Combo4, &c_.Combo5, &c_.Combo6,
+                            &c_.Combo7, &c_.Combo8, &c_.Combo9})
         combo->SetEnabled(!armed);
     c_.Image1.SetVisible(armed);
 }

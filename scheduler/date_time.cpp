@@ -7,7 +7,9 @@ namespace {
 
 constexpr std::int64_t kSecondsPerDay = 86400;
 
-bool IsGregorianLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool IsGregorianLeap(int y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 int CalendarDays(int year, int month) {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -44,9 +46,18 @@ const std::int64_t kEpochDays = DaysFromCivil(1899, 12, 30);
 
 int DaysInMonth(int year, int month) {
     switch (month) {
-    case 1: case 3: case 5: case 7: case 8: case 10: case 12:
+    case 1:
+    case 3:
+    case 5:
+    case 7:
+    case 8:
+    case 10:
+    case 12:
         return 31;
-    case 4: case 6: case 9: case 11:
+    case 4:
+    case 6:
+    case 9:
+    case 11:
         return 30;
     case 2:
         return year % 4 == 0 ? 29 : 28;
@@ -57,8 +68,8 @@ int DaysInMonth(int year, int month) {
 
 bool IsValid(const CivilDateTime& t) {
     return t.year >= 100 && t.year <= 9999 && t.month >= 1 && t.month <= 12 && t.day >= 1 &&
-           t.day <= CalendarDays(t.year, t.month) && t.hour >= 0 && t.hour <= 23 &&
-           t.minute >= 0 && t.minute <= 59 && t.second >= 0 && t.second <= 59;
+           t.day <= CalendarDays(t.year, t.month) && t.hour >= 0 && t.hour <= 23 && t.minute >= 0 &&
+           t.minute <= 59 && t.second >= 0 && t.second <= 59;
 }
 
 std::optional<DateTimeValue> ToDateTimeValue(const CivilDateTime& t) {

@@ -41,8 +41,7 @@ void FrmMain::Form_Load() {
     SkipOnError([&] { StartupCheck(); });
     SkipOnError([&] { ReadOptionFlag(setting::kMsgOK, 1, state_.MsgOKFlag, c_.Check2); });
     SkipOnError([&] { ReadOptionFlag(setting::kAutoOK, 0, state_.AutoOKFlag, c_.Check3); });
-    SkipOnError(
-        [&] { ReadOptionFlag(setting::kGuDingTime, 0, state_.GuDingTimeFlag, c_.Check4); });
+    SkipOnError([&] { ReadOptionFlag(setting::kGuDingTime, 0, state_.GuDingTimeFlag, c_.Check4); });
     SkipOnError([&] { ClockTick(); });
     SkipOnError([&] { ResetSelectors(); });
     SkipOnError([&] {
@@ -71,9 +70,9 @@ void FrmMain::Form_Load() {
     });
 }
 
-void FrmMain::ReadOptionFlag(const char* key, int defaultValue, std::int16_t& flag,
-                             CheckBox& box) {
-    const std::string text = ReadSetting(s_.settings, kAppTitle, kSettingsSection, key, defaultValue);
+void FrmMain::ReadOptionFlag(const char* key, int defaultValue, std::int16_t& flag, CheckBox& box) {
+    const std::string text =
+        ReadSetting(s_.settings, kAppTitle, kSettingsSection, key, defaultValue);
     if (auto value = ToInt16(text))
         flag = *value;
     // Only 1 counts as on, so any other stored number shows as a clear box.

@@ -20,6 +20,8 @@ void FrmMain::Immin_Click() {
     c_.form.SetWindowState(WindowState::Minimised);
 }
 
-void FrmMain::Form_QueryUnload() { s_.notifyIcon.Remove(); }
+void FrmMain::Form_QueryUnload() {
+    s_.notifyIcon.Remove();
+}
 
 } // namespace tarvenel

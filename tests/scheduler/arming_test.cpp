@@ -24,8 +24,8 @@ void ExpectIdle(const MainWindowHarness& h) {
     EXPECT_TRUE(h.XPButton3.enabled);
     EXPECT_FALSE(h.XPButton2.enabled);
     EXPECT_EQ(h.focus, "XPButton1");
-    for (const FakeComboBox* c : {&h.Combo1, &h.Combo2, &h.Combo3, &h.Combo4, &h.Combo5,
-                                  &h.Combo6, &h.Combo7, &h.Combo8, &h.Combo9})
+    for (const FakeComboBox* c : {&h.Combo1, &h.Combo2, &h.Combo3, &h.Combo4, &h.Combo5, &h.Combo6,
+                                  &h.Combo7, &h.Combo8, &h.Combo9})
         EXPECT_TRUE(c->enabled);
     EXPECT_FALSE(h.Image1.visible);
 }
@@ -36,8 +36,8 @@ void ExpectArmed(const MainWindowHarness& h) {
     EXPECT_FALSE(h.XPButton3.enabled);
     EXPECT_TRUE(h.XPButton2.enabled);
     EXPECT_EQ(h.focus, "XPButton2");
-    for (const FakeComboBox* c : {&h.Combo1, &h.Combo2, &h.Combo3, &h.Combo4, &h.Combo5,
-                                  &h.Combo6, &h.Combo7, &h.Combo8, &h.Combo9})
+    for (const FakeComboBox* c : {&h.Combo1, &h.Combo2, &h.Combo3, &h.Combo4, &h.Combo5, &h.Combo6,
+                                  &h.Combo7, &h.Combo8, &h.Combo9})
         EXPECT_FALSE(c->enabled);
     EXPECT_TRUE(h.Image1.visible);
 }
@@ -60,9 +60,9 @@ TEST(Arming, TwentyNineSecondsIsRefusedThirtyAccepted) {
 }
 
 TEST(Arming, NowAndPastTargetsAreRefused) {
-    for (CivilDateTime target : {CivilDateTime{2026, 12, 7, 10, 0, 0},
-                                 CivilDateTime{2026, 12, 6, 10, 0, 0},
-                                 CivilDateTime{2025, 12, 31, 23, 59, 59}}) {
+    for (CivilDateTime target :
+         {CivilDateTime{2026, 12, 7, 10, 0, 0}, CivilDateTime{2026, 12, 6, 10, 0, 0},
+          CivilDateTime{2025, 12, 31, 23, 59, 59}}) {
         MainWindowHarness h;
         LoadAndTarget(h, {2026, 12, 7, 10, 0, 0}, target);
         h.frm.ArmSchedule();
@@ -91,8 +91,8 @@ TEST(Arming, ButtonsShowArmedWhileTheRefusalIsOnScreen) {
     LoadAndTarget(h, {2026, 12, 7, 10, 0, 0}, {2026, 12, 7, 10, 0, 10});
     bool armedLookDuringMessage = false;
     h.dialogs.onShow = [&](const ShownMessage&) {
-        armedLookDuringMessage = !h.XPButton1.enabled && h.XPButton2.enabled &&
-                                 !h.frm.State().IsArmed;
+        armedLookDuringMessage =
+            !h.XPButton1.enabled && h.XPButton2.enabled && !h.frm.State().IsArmed;
     };
     h.frm.ArmSchedule();
     EXPECT_TRUE(armedLookDuringMessage);

@@ -13,7 +13,9 @@ int IndexOf(const FakeComboBox& combo, const std::string& text) {
     return 0;
 }
 
-void Choose(FakeComboBox& combo, const std::string& text) { combo.Choose(IndexOf(combo, text)); }
+void Choose(FakeComboBox& combo, const std::string& text) {
+    combo.Choose(IndexOf(combo, text));
+}
 
 TEST(Selectors, ResetFillsTheListsWithNow) {
     MainWindowHarness h;

@@ -155,9 +155,9 @@ TEST(Startup, StartupEntryMustNameThisExecutableExactly) {
         int expected;
     };
     const std::string padded = "C:\\Tools\\timer.exe" + std::string(237, '\0');
-    for (const Case& c : {Case{"C:\\Tools\\timer.exe", 1}, Case{padded, 1},
-                          Case{"c:\\tools\\TIMER.EXE", 0}, Case{"", 0},
-                          Case{"D:\\Other\\timer.exe", 0}}) {
+    for (const Case& c :
+         {Case{"C:\\Tools\\timer.exe", 1}, Case{padded, 1}, Case{"c:\\tools\\TIMER.EXE", 0},
+          Case{"", 0}, Case{"D:\\Other\\timer.exe", 0}}) {
         MainWindowHarness h;
         h.startup.stored = c.stored;
         h.LoadAt(kSevenAm);

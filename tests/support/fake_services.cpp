@@ -25,8 +25,8 @@ std::optional<std::string> FakeSettings::Read(const std::string& app, const std:
     return it->second;
 }
 
-bool FakeSettings::Write(const std::string& app, const std::string& section,
-                         const std::string& key, const std::string& text) {
+bool FakeSettings::Write(const std::string& app, const std::string& section, const std::string& key,
+                         const std::string& text) {
     ++writes;
     if (failWrites)
         return false;

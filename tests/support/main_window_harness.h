@@ -31,13 +31,12 @@ struct MainWindowHarness {
     FakeScreen screen;
     ProgramLocation location{"C:\\Tools\\", "timer", ".exe", '\\'};
 
-    FrmMain frm{
-        FrmMainControls{form,   Label0, Label1, LbBR,      Combo1,    Combo2,    Combo3,
-                        Combo4, Combo5, Combo6, Combo7,    Combo8,    Combo9,    Check1,
-                        Check2, Check3, Check4, XPButton1, XPButton2, XPButton3, Image1,
-                        Timer1, Timer2},
-        FrmMainServices{clock, dateText, settings, dialogs, startup, notifyIcon, countdown, screen,
-                        location}};
+    FrmMain frm{FrmMainControls{form,      Label0,    Label1, LbBR,   Combo1, Combo2,
+                                Combo3,    Combo4,    Combo5, Combo6, Combo7, Combo8,
+                                Combo9,    Check1,    Check2, Check3, Check4, XPButton1,
+                                XPButton2, XPButton3, Image1, Timer1, Timer2},
+                FrmMainServices{clock, dateText, settings, dialogs, startup, notifyIcon, countdown,
+                                screen, location}};
 
     MainWindowHarness() { XPButton2.enabled = false; }
 
@@ -59,7 +58,9 @@ struct MainWindowHarness {
     // A left click that is released inside the box (the box toggles first).
     static void ClickBox(FakeCheckBox& box) { box.value = box.value == 1 ? 0 : 1; }
 
-    std::string LastMessage() const { return dialogs.shown.empty() ? "" : dialogs.shown.back().text; }
+    std::string LastMessage() const {
+        return dialogs.shown.empty() ? "" : dialogs.shown.back().text;
+    }
 };
 
 } // namespace tarvenel::test
