@@ -83,6 +83,9 @@ public:
     virtual bool Visible() const = 0;
     virtual void SetWindowState(WindowState state) = 0;
     virtual void SetSize(int widthTwips, int heightTwips) = 0;
+    // Closes the window for good; the front end runs the form's unload
+    // handler as it goes.
+    virtual void Unload() = 0;
 };
 
 } // namespace tarvenel

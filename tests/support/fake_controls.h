@@ -1,6 +1,7 @@
 #pragma once
 // In-memory controls for driving the forms' logic in tests.
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -94,8 +95,16 @@ public:
         width = w;
         height = h;
     }
+    void Unload() override {
+        visible = false;
+        unloaded = true;
+        if (onUnload)
+            onUnload();
+    }
+    std::function<void()> onUnload; // the front end's call of the unload handler
     std::string caption;
     bool visible = false;
+    bool unloaded = false;
     WindowState state = WindowState::Normal;
     int width = 0;
     int height = 0;

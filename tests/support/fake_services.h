@@ -85,7 +85,12 @@ public:
 
 class FakeCountdown : public CountdownWindow {
 public:
-    void Show() override { ++shown; }
+    void Show() override {
+        ++shown;
+        if (onShow)
+            onShow();
+    }
+    std::function<void()> onShow; // e.g. loads a countdown dialog
     int shown = 0;
 };
 

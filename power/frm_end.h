@@ -1,0 +1,71 @@
+#pragma once
+// frmEnd, the shutdown countdown dialog, as portable logic. It counts 10 down
+// to 0 on a 2-second timer and then forces a power-off, unless the user
+// cancels (button, Escape, close box), which hands back to the main window
+// through the main window's one-shot restore timer.
+#include <cstdint>
+
+#include "app/controls.h"
+#include "app/dialogs.h"
+#include "app/module1.h"
+#include "power/power_action.h"
+
+namespace tarvenel {
+
+// The version number the system reports (GetVersion): bit 31 clear on the NT
+// family.
+class SystemVersion {
+public:
+    virtual ~SystemVersion() = default;
+    virtual std::uint32_t GetVersion() = 0;
+};
+
+struct FrmEndControls {
+    Form& form; // Unload() closes the dialog; the front end then runs Form_Unload
+    Label& Label1;
+    CommandButton& Command1;
+    Timer& Timer1; // 2000 ms countdown
+};
+
+struct FrmEndServices {
+    SystemVersion& version;
+    WindowZOrder& zOrder;
+    PowerRequester& power;
+    Dialogs& dialogs;
+    Timer& mainTimer2; // frmMain's restore timer
+};
+
+// Outer size of the dialog in twips.
+inline constexpr int kEndWidthTwips = 4800;
+inline constexpr int kEndHeightTwips = 2175;
+
+class FrmEnd {
+public:
+    FrmEnd(FrmEndControls controls, FrmEndServices services);
+
+    void Form_Load();
+    void Timer1_Timer();
+    void Command1_Click();                     // cancel
+    void Form_KeyDown(int keyCode, int shift); // Escape cancels from anywhere
+    void Form_Unload();
+
+    // The hidden buttons and the countdown's own action.
+    void cmdLogoff_Click();
+    void cmdForceLogoff_Click();
+    void cmdShutdown_Click();
+    void cmdForceShutdown_Click();
+    void Command2_Click();
+
+    int IsWinNT() const { return isWinNT_; }
+    int CountDown() const { return countDown_; }
+
+private:
+    void Perform(PowerAction action);
+
+    FrmEndControls c_;
+    FrmEndServices s_;
+    int isWinNT_ = 0;
+    std::int16_t countDown_ = 0;
+};
+
+} // namespace tarvenel

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include "support/countdown_harness.h"
+
+namespace tarvenel::test {
+namespace {
+
+struct FrmEndTest : testing::Test {
+    FakeTimer mainTimer2{1, false};
+    CountdownHarness h{mainTimer2};
+};
+
+TEST_F(FrmEndTest, LoadSetsUpTheCountdownOnTop) {
+    h.frm.Form_Load();
+    EXPECT_EQ(h.frm.IsWinNT(), 1);
+    EXPECT_EQ(h.form.width, 4800);
+    EXPECT_EQ(h.form.height, 2175);
+    EXPECT_EQ(h.Command1.caption, "取消关机");
+    EXPECT_EQ(h.Label1.caption, "10");
+    EXPECT_TRUE(h.Timer1.enabled);
+    ASSERT_EQ(h.zOrder.calls.size(), 1u);
+    EXPECT_EQ(h.zOrder.calls[0].insertAfter, -1);
+    EXPECT_EQ(h.zOrder.calls[0].cx, 0);
+    EXPECT_EQ(h.zOrder.calls[0].flags, 0x43u);
+}
+
+TEST_F(FrmEndTest, Bit31SetMeansNotNt) {
+    h.version.value = 0xC0000A04;
+    h.frm.Form_Load();
+    EXPECT_EQ(h.frm.IsWinNT(), 0);
+}
+
+TEST_F(FrmEndTest, ATopMostFailureIsIgnored) {
+    h.zOrder.fail = true;
+    h.frm.Form_Load();
+    EXPECT_EQ(h.Label1.caption, "10");
+    EXPECT_TRUE(h.Timer1.enabled);
+}
+
+TEST_F(FrmEndTest, CountsDownInTwoSecondStepsAndFiresAfter22Seconds) {
+    h.frm.Form_Load();
+    std::vector<std::string> shown{h.Label1.caption};
+    for (int t = 0; t < 10; ++t) {
+        h.Run(2);
+        shown.push_back(h.Label1.caption);
+    }
+    EXPECT_EQ(shown,
+              (std::vector<std::string>{"10", "9", "8", "7", "6", "5", "4", "3", "2", "1", "0"}));
+    EXPECT_TRUE(h.system.calls.empty()); // 20 s: still counting
+    h.Run(1);
+    EXPECT_TRUE(h.system.calls.empty());
+    h.Run(1);
+    ASSERT_FALSE(h.system.calls.empty());
+    EXPECT_EQ(h.system.calls.back(), "ExitWindows 13 4294967295");
+    EXPECT_EQ(h.system.calls.front(), "ClearLastError");
+    EXPECT_FALSE(h.Command1.enabled);
+    EXPECT_EQ(h.form.caption, "正在关机…");
+    EXPECT_EQ(h.Command1.caption, "再见！");
+    EXPECT_FALSE(h.Timer1.enabled);
+    EXPECT_FALSE(h.form.unloaded); // the system closes it
+    EXPECT_FALSE(mainTimer2.enabled);
+    EXPECT_EQ(h.frm.CountDown(), 0);
+}
+
+TEST_F(FrmEndTest, EscapeCancelsAtAnyValue) {
+    for (int seconds : {0, 2, 10, 20, 21}) {
+        FakeTimer restore{1, false};
+        CountdownHarness d{restore};
+        d.frm.Form_Load();
+        d.Run(seconds);
+        d.frm.Form_KeyDown(27, 0);
+        EXPECT_TRUE(restore.enabled) << seconds;
+        EXPECT_TRUE(d.form.unloaded);
+        EXPECT_FALSE(d.Timer1.enabled);
+        d.Run(30);
+        EXPECT_TRUE(d.system.calls.empty()) << seconds;
+    }
+}
+
+TEST_F(FrmEndTest, OtherKeysDoNothing) {
+    h.frm.Form_Load();
+    h.frm.Form_KeyDown(13, 0);
+    h.frm.Form_KeyDown(65, 0);
+    EXPECT_FALSE(h.form.unloaded);
+    EXPECT_FALSE(mainTimer2.enabled);
+}
+
+TEST_F(FrmEndTest, TheCloseBoxWhileCountingCancels) {
+    h.frm.Form_Load();
+    h.Run(6);
+    h.CloseBox();
+    EXPECT_TRUE(mainTimer2.enabled);
+    EXPECT_FALSE(h.Timer1.enabled);
+    h.Run(30);
+    EXPECT_TRUE(h.system.calls.empty());
+}
+
+TEST_F(FrmEndTest, EscapeAfterFiringStillHandsBack) {
+    h.frm.Form_Load();
+    h.Run(22);
+    ASSERT_FALSE(h.Command1.enabled);
+    h.frm.Form_KeyDown(27, 0);
+    EXPECT_TRUE(mainTimer2.enabled);
+    EXPECT_TRUE(h.form.unloaded);
+}
+
+TEST_F(FrmEndTest, TheCloseBoxAfterFiringRestartsNothing) {
+    h.frm.Form_Load();
+    h.Run(22);
+    h.CloseBox();
+    EXPECT_FALSE(mainTimer2.enabled);
+}
+
+TEST_F(FrmEndTest, EachShowingStartsFromTen) {
+    h.frm.Form_Load();
+    h.Run(8);
+    h.frm.Command1_Click();
+    h.frm.Form_Load();
+    EXPECT_EQ(h.Label1.caption, "10");
+    EXPECT_EQ(h.frm.CountDown(), 10);
+    EXPECT_TRUE(h.Timer1.enabled);
+}
+
+TEST_F(FrmEndTest, HiddenButtonsRunTheirActions) {
+    h.frm.Form_Load();
+    h.frm.cmdLogoff_Click();
+    h.frm.cmdForceLogoff_Click();
+    h.frm.cmdShutdown_Click();
+    h.frm.cmdForceShutdown_Click();
+    h.frm.Command2_Click(); // reached by Tab and Enter: no waiting
+    std::vector<std::string> requests;
+    for (const std::string& call : h.system.calls)
+        if (call.rfind("ExitWindows", 0) == 0)
+            requests.push_back(call);
+    EXPECT_EQ(requests,
+              (std::vector<std::string>{"ExitWindows 0 4294967295", "ExitWindows 4 4294967295",
+                                        "ExitWindows 1 4294967295", "ExitWindows 5 4294967295",
+                                        "ExitWindows 13 4294967295"}));
+}
+
+// A request the system refuses must not leave the dialog saying goodbye with
+// the schedule armed and the clock stopped.
+TEST_F(FrmEndTest, ARefusedShutdownIsReportedAndHandedBack) {
+    h.system.refuse = {false, "权限不足"};
+    h.frm.Form_Load();
+    h.Run(22);
+    ASSERT_EQ(h.dialogs.shown.size(), 1u);
+    EXPECT_NE(h.dialogs.shown[0].text.find("权限不足"), std::string::npos);
+    EXPECT_EQ(h.dialogs.shown[0].style, 0x30);
+    EXPECT_EQ(h.dialogs.shown[0].caption, "Tarvenel");
+    EXPECT_TRUE(mainTimer2.enabled);
+    EXPECT_TRUE(h.form.unloaded);
+}
+
+} // namespace
+} // namespace tarvenel::test

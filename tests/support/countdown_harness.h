@@ -1,0 +1,47 @@
+#pragma once
+// frmEnd's logic wired to in-memory controls and a recording power system.
+#include <optional>
+#include <string>
+
+#include "power/frm_end.h"
+#include "support/fake_controls.h"
+#include "support/fake_power.h"
+#include "support/fake_services.h"
+
+namespace tarvenel::test {
+
+struct CountdownHarness {
+    explicit CountdownHarness(Timer& mainTimer2, std::optional<std::string> dryRun = {})
+        : power(system, std::move(dryRun)),
+          frm(FrmEndControls{form, Label1, Command1, Timer1},
+              FrmEndServices{version, zOrder, power, dialogs, mainTimer2}) {
+        // Closing the window runs the unload handler, as the front ends do.
+        form.onUnload = [this] { frm.Form_Unload(); };
+    }
+
+    // The user closes the dialog with its close box.
+    void CloseBox() { form.Unload(); }
+
+    // Lets `seconds` pass, delivering the 2-second ticks while the timer runs.
+    void Run(int seconds) {
+        for (int t = 0; t < seconds; ++t) {
+            elapsed += 1;
+            if (elapsed % 2 == 0 && Timer1.enabled)
+                frm.Timer1_Timer();
+        }
+    }
+
+    FakeForm form;
+    FakeLabel Label1;
+    FakeButton Command1;
+    FakeTimer Timer1{2000, true};
+    FakeVersion version;
+    FakeZOrder zOrder;
+    FakePowerSystem system;
+    FakeDialogs dialogs;
+    PowerRequester power;
+    FrmEnd frm;
+    int elapsed = 0;
+};
+
+} // namespace tarvenel::test
