@@ -70,6 +70,16 @@ public:
     virtual int Interval() const = 0;
 };
 
+// A small image used as a button (the caption's minimise and close images):
+// it shows no picture, its hover picture or its pressed picture.
+enum class ImageFace { None, Hover, Pressed };
+
+class ImageButton {
+public:
+    virtual ~ImageButton() = default;
+    virtual void ShowFace(ImageFace face) = 0;
+};
+
 enum class WindowState { Normal, Minimised, Maximised };
 
 // Lengths in twips (15 to the pixel at 96 dpi).

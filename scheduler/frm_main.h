@@ -12,6 +12,7 @@
 #include "power/countdown_window.h"
 #include "preferences/settings.h"
 #include "preferences/startup_list.h"
+#include "preferences/url_opener.h"
 #include "scheduler/clock.h"
 #include "scheduler/schedule_state.h"
 #include "shell/notify_icon.h"
@@ -40,8 +41,18 @@ struct FrmMainControls {
     CommandButton& XPButton2; // cancel
     CommandButton& XPButton3; // reset
     Picture& Image1;          // armed indicator
+    ImageButton& Immin;       // caption minimise image
+    ImageButton& Imclose;     // caption close image
     Timer& Timer1;            // 1000 ms clock and trigger
     Timer& Timer2;            // 1 ms one-shot restore after a cancelled countdown
+};
+
+// Ends the program at once: every window and timer stops without further
+// events (an open countdown dialog goes without its unload handler).
+class ProgramExit {
+public:
+    virtual ~ProgramExit() = default;
+    virtual void End() = 0;
 };
 
 struct FrmMainServices {
@@ -52,9 +63,14 @@ struct FrmMainServices {
     StartupList& startup;
     NotifyIcon& notifyIcon;
     CountdownWindow& countdown;
+    UrlOpener& urls;
+    ProgramExit& exit;
     Screen& screen;
     ProgramLocation location;
 };
+
+// The quick-help text, ten lines.
+std::string HelpText();
 
 // Outer size of the main window in twips (376 x 216 pixels).
 inline constexpr int kMainWidthTwips = 5640;
@@ -95,6 +111,24 @@ public:
     void Combo8_Click();
     void Combo9_Click();
 
+    // Help and links.
+    void Label2_Click(); // quick help
+    void Label3_Click(); // product page
+    void LbBR_Click();   // maker's home page
+
+    // Caption images and exit. Mouse coordinates are in twips.
+    void Immin_MouseMove(int button, int shift, float x, float y);
+    void Immin_MouseDown(int button, int shift, float x, float y);
+    void Immin_MouseUp(int button, int shift, float x, float y);
+    void Imclose_MouseMove(int button, int shift, float x, float y);
+    void Imclose_MouseDown(int button, int shift, float x, float y);
+    void Imclose_MouseUp(int button, int shift, float x, float y);
+    void Imclose_Click(); // the exit question
+    void IMBar_MouseMove(int button, int shift, float x, float y);
+    // Mouse moves over the background. The notification icon's mouse messages
+    // arrive here too, as a move whose X is the message number in pixels.
+    void Form_MouseMove(int button, int shift, float x, float y);
+
     // Notification area.
     void Immin_Click();      // hide to the notification area when armed
     void Form_QueryUnload(); // the icon goes with the window
@@ -121,10 +155,18 @@ private:
     void ChooseDefaultPart(ComboBox& source, ComboBox& target, std::int16_t& field, int highest,
                            const char* key);
     void Message(const std::string& text, int style);
+    void ResetCaptionHover();
+
+    struct CaptionImage {
+        ImageButton& image;
+        std::string tag; // "1" once the hover picture is in place
+    };
 
     FrmMainControls c_;
     FrmMainServices s_;
     ScheduleState state_;
+    CaptionImage immin_{c_.Immin, {}};
+    CaptionImage imclose_{c_.Imclose, {}};
     std::string appDir_;
     std::string startupCommand_;
     int winLeft_ = 0;

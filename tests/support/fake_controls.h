@@ -83,6 +83,12 @@ public:
     bool enabled;
 };
 
+class FakeImageButton : public ImageButton {
+public:
+    void ShowFace(ImageFace value) override { face = value; }
+    ImageFace face = ImageFace::None;
+};
+
 class FakeForm : public Form {
 public:
     std::string Caption() const override { return caption; }

@@ -13,7 +13,9 @@
 #include "power/countdown_window.h"
 #include "preferences/settings.h"
 #include "preferences/startup_list.h"
+#include "preferences/url_opener.h"
 #include "scheduler/clock.h"
+#include "scheduler/frm_main.h"
 #include "shell/notify_icon.h"
 
 namespace tarvenel::test {
@@ -92,6 +94,18 @@ public:
     }
     std::function<void()> onShow; // e.g. loads a countdown dialog
     int shown = 0;
+};
+
+class FakeUrlOpener : public UrlOpener {
+public:
+    void Open(const std::string& url) override { opened.push_back(url); }
+    std::vector<std::string> opened;
+};
+
+class FakeExit : public ProgramExit {
+public:
+    void End() override { ++ended; }
+    int ended = 0;
 };
 
 class FakeScreen : public Screen {

@@ -18,6 +18,7 @@ struct MainWindowHarness {
     FakeButton XPButton2{&focus, "XPButton2"};
     FakeButton XPButton3{&focus, "XPButton3"};
     FakePicture Image1;
+    FakeImageButton Immin, Imclose;
     FakeTimer Timer1{1000, true};
     FakeTimer Timer2{1, false};
 
@@ -28,15 +29,17 @@ struct MainWindowHarness {
     FakeStartupList startup;
     FakeNotifyIcon notifyIcon;
     FakeCountdown countdown;
+    FakeUrlOpener urls;
+    FakeExit exit;
     FakeScreen screen;
     ProgramLocation location{"C:\\Tools\\", "timer", ".exe", '\\'};
 
-    FrmMain frm{FrmMainControls{form,      Label0,    Label1, LbBR,   Combo1, Combo2,
-                                Combo3,    Combo4,    Combo5, Combo6, Combo7, Combo8,
-                                Combo9,    Check1,    Check2, Check3, Check4, XPButton1,
-                                XPButton2, XPButton3, Image1, Timer1, Timer2},
+    FrmMain frm{FrmMainControls{form,   Label0,  Label1, LbBR,      Combo1,    Combo2,    Combo3,
+                                Combo4, Combo5,  Combo6, Combo7,    Combo8,    Combo9,    Check1,
+                                Check2, Check3,  Check4, XPButton1, XPButton2, XPButton3, Image1,
+                                Immin,  Imclose, Timer1, Timer2},
                 FrmMainServices{clock, dateText, settings, dialogs, startup, notifyIcon, countdown,
-                                screen, location}};
+                                urls, exit, screen, location}};
 
     MainWindowHarness() { XPButton2.enabled = false; }
 

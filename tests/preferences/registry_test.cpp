@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include "preferences/registry_startup_list.h"
+#include "support/fake_registry.h"
+
+namespace tarvenel::test {
+namespace {
+
+constexpr auto HKLM = RootKey::LocalMachine;
+
+struct RegistryTest : testing::Test {
+    FakeRegistry registry;
+    void TearDown() override { EXPECT_EQ(registry.OpenHandles(), 0) << "a key was left open"; }
+};
+
+TEST_F(RegistryTest, ReadingMissingKeysValuesAndOtherTypesGivesEmptyText) {
+    EXPECT_EQ(module2::ReadRegistryValue(registry, HKLM, kRunKey, kRunValueName), "");
+    registry.Put(HKLM, kRunKey, "Other", {reg::kSz, "x", 0});
+    EXPECT_EQ(module2::ReadRegistryValue(registry, HKLM, kRunKey, kRunValueName), "");
+    registry.Put(HKLM, kRunKey, kRunValueName, {reg::kBinary, "\x01\x02", 0});
+    EXPECT_EQ(module2::ReadRegistryValue(registry, HKLM, kRunKey, kRunValueName), "");
+}
+
+TEST_F(RegistryTest, ReadValueFromKeyReportsStatusAndValue) {
+    registry.Put(HKLM, "Soft", "Text", {reg::kSz, std::string("a\0\0", 3), 0});
+    registry.Put(HKLM, "Soft", "Number", {reg::kDword, {}, 4096});
+    registry.Put(HKLM, "Soft", "Blob", {reg::kBinary, "zz", 0});
+    RegKey key = 0;
+    ASSERT_EQ(registry.OpenKey(HKLM, "soft", reg::kAccessMask, key), reg::kSuccess);
+
+    auto text = module2::ReadValueFromKey(registry, key, "TEXT"); // names ignore case
+    EXPECT_EQ(text.status, reg::kSuccess);
+    EXPECT_EQ(text.value, std::string("a\0\0", 3)); // trailing NULs are kept
+    EXPECT_EQ(module2::ReadValueFromKey(registry, key, "Number").value, "4096");
+    auto blob = module2::ReadValueFromKey(registry, key, "Blob");
+    EXPECT_EQ(blob.status, reg::kUnsupportedType);
+    EXPECT_EQ(blob.value, "");
+    auto missing = module2::ReadValueFromKey(registry, key, "Nope");
+    EXPECT_EQ(missing.status, reg::kFileNotFound);
+    registry.CloseKey(key);
+
+    auto closed = module2::ReadValueFromKey(registry, key, "Text");
+    EXPECT_EQ(closed.status, reg::kInvalidHandle);
+    EXPECT_EQ(closed.value, "");
+}
+
+TEST_F(RegistryTest, WritingNeedsTheKeyWhichEnsureKeyCreates) {
+    EXPECT_EQ(module2::WriteRegistryValue(registry, HKLM, "A\\B", "v", "1", reg::kSz),
+              reg::kFileNotFound);
+    EXPECT_FALSE(registry.HasKey(HKLM, "A\\B"));
+    EXPECT_EQ(module2::EnsureKey(registry, HKLM, "A\\B"), reg::kSuccess);
+    EXPECT_EQ(registry.lastAccess, 0x3Fu);
+    EXPECT_EQ(module2::WriteRegistryValue(registry, HKLM, "A\\B", "v", "hello", reg::kSz),
+              reg::kSuccess);
+    EXPECT_EQ(registry.lastAccess, 0x3Fu);
+    EXPECT_EQ(module2::ReadRegistryValue(registry, HKLM, "a\\b", "V"), "hello");
+    EXPECT_EQ(module2::WriteRegistryValue(registry, HKLM, "A\\B", "n", "77", reg::kDword),
+              reg::kSuccess);
+    EXPECT_EQ(registry.Find(HKLM, "A\\B", "n")->number, 77u);
+    EXPECT_EQ(module2::WriteRegistryValue(registry, HKLM, "A\\B", "n", "x7", reg::kDword),
+              reg::kInvalidParameter);
+    EXPECT_EQ(module2::WriteRegistryValue(registry, HKLM, "A\\B", "b", "x", reg::kBinary),
+              reg::kSuccess);
+    EXPECT_EQ(registry.Find(HKLM, "A\\B", "b"), nullptr); // other types write nothing
+}
+
+TEST_F(RegistryTest, DeniedAccessFailsEveryStep) {
+    registry.Put(HKLM, kRunKey, kRunValueName, {reg::kSz, "C:\\x.exe", 0});
+    registry.Deny(HKLM, kRunKey);
+    EXPECT_EQ(module2::ReadRegistryValue(registry, HKLM, kRunKey, kRunValueName), "");
+    EXPECT_EQ(module2::EnsureKey(registry, HKLM, kRunKey), reg::kAccessDenied);
+    EXPECT_EQ(module2::WriteRegistryValue(registry, HKLM, kRunKey, kRunValueName, "", reg::kSz),
+              reg::kAccessDenied);
+}
+
+TEST_F(RegistryTest, PaddedCommandIsTrimmedAndFilledTo255Characters) {
+    const std::string padded = PaddedStartupCommand("  C:\\Tools\\timer.exe ");
+    ASSERT_EQ(padded.size(), 255u);
+    EXPECT_EQ(padded.substr(0, 18), "C:\\Tools\\timer.exe");
+    EXPECT_EQ(padded.find_first_not_of('\0', 18), std::string::npos);
+
+    // Characters, not bytes: a Chinese path is padded to 255 characters.
+    const std::string chinese = PaddedStartupCommand("C:\\工具\\timer.exe");
+    EXPECT_EQ(chinese.size(), 255u + 2 * 2); // two 3-byte characters
+}
+
+// Cutting a long path would store a command that starts nothing.
+TEST_F(RegistryTest, ALongCommandIsStoredWhole) {
+    const std::string longPath = "C:\\" + std::string(300, 'd') + "\\timer.exe";
+    EXPECT_EQ(PaddedStartupCommand(longPath), longPath);
+    const std::string exact = "C:\\" + std::string(252, 'e');
+    EXPECT_EQ(PaddedStartupCommand(exact), exact);
+
+    RegistryStartupList list(registry);
+    ASSERT_TRUE(list.Register(longPath).ok);
+    EXPECT_EQ(list.ReadCommand(), longPath);
+}
+
+TEST_F(RegistryTest, StartupListWritesThePaddedPathAndEmptiesItOnRemoval) {
+    RegistryStartupList list(registry);
+    ASSERT_TRUE(list.Register("C:\\Tools\\timer.exe").ok);
+    const auto* stored = registry.Find(HKLM, kRunKey, kRunValueName);
+    ASSERT_NE(stored, nullptr);
+    EXPECT_EQ(stored->type, reg::kSz);
+    EXPECT_EQ(stored->text.size(), 255u);
+    EXPECT_EQ(list.ReadCommand().size(), 255u);
+
+    ASSERT_TRUE(list.Unregister().ok);
+    stored = registry.Find(HKLM, kRunKey, kRunValueName);
+    ASSERT_NE(stored, nullptr); // the value stays, emptied
+    EXPECT_EQ(stored->text, "");
+}
+
+TEST_F(RegistryTest, StartupListReportsDeniedAccessWithTheRightsNeeded) {
+    registry.Deny(HKLM, kRunKey);
+    RegistryStartupList list(registry);
+    const StartupResult on = list.Register("C:\\timer.exe");
+    EXPECT_FALSE(on.ok);
+    EXPECT_NE(on.reason.find("管理员"), std::string::npos);
+    EXPECT_FALSE(list.Unregister().ok);
+}
+
+} // namespace
+} // namespace tarvenel::test

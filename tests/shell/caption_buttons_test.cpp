@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include "support/main_window_harness.h"
+
+namespace tarvenel::test {
+namespace {
+
+struct CaptionButtons : testing::Test {
+    MainWindowHarness h;
+    void SetUp() override {
+        h.settings.Seed("MsgOK", "0");
+        h.LoadAt({2026, 12, 7, 12, 0, 0});
+    }
+    void Arm() {
+        h.Combo4.text = "13时";
+        h.frm.ArmSchedule();
+        ASSERT_TRUE(h.frm.State().IsArmed);
+        h.form.Show();
+        h.notifyIcon.adds = 0;
+    }
+};
+
+TEST_F(CaptionButtons, HoverPressAndReleaseSwapPictures) {
+    h.frm.Immin_MouseMove(0, 0, 5, 5);
+    EXPECT_EQ(h.Immin.face, ImageFace::Hover);
+    h.frm.Immin_MouseDown(2, 0, 5, 5); // any button
+    EXPECT_EQ(h.Immin.face, ImageFace::Pressed);
+    h.frm.Immin_MouseMove(2, 0, 6, 5); // the tag is still set: stays pressed
+    EXPECT_EQ(h.Immin.face, ImageFace::Pressed);
+    h.frm.Immin_MouseUp(2, 0, 5, 5);
+    EXPECT_EQ(h.Immin.face, ImageFace::None);
+    h.frm.Immin_MouseMove(0, 0, 5, 5);
+    EXPECT_EQ(h.Immin.face, ImageFace::Hover);
+}
+
+TEST_F(CaptionButtons, MovingBetweenButtonsKeepsBothHoveringUntilTheBackground) {
+    h.frm.Immin_MouseMove(0, 0, 5, 5);
+    h.frm.Imclose_MouseMove(0, 0, 5, 5);
+    EXPECT_EQ(h.Immin.face, ImageFace::Hover);
+    EXPECT_EQ(h.Imclose.face, ImageFace::Hover);
+    h.frm.IMBar_MouseMove(0, 0, 100, 100);
+    EXPECT_EQ(h.Immin.face, ImageFace::None);
+    EXPECT_EQ(h.Imclose.face, ImageFace::None);
+
+    h.frm.Imclose_MouseMove(0, 0, 5, 5);
+    h.frm.Form_MouseMove(0, 0, 300, 300);
+    EXPECT_EQ(h.Imclose.face, ImageFace::None);
+    // After the reset a new move over the button shows hover again.
+    h.frm.Imclose_MouseMove(0, 0, 5, 5);
+    EXPECT_EQ(h.Imclose.face, ImageFace::Hover);
+}
+
+TEST_F(CaptionButtons, PressWithoutHoverIsClearedOnlyByRelease) {
+    h.frm.Imclose_MouseDown(1, 0, 5, 5);
+    h.frm.Form_MouseMove(1, 0, 300, 300); // the tag is empty: nothing to reset
+    EXPECT_EQ(h.Imclose.face, ImageFace::Pressed);
+    h.frm.Imclose_MouseUp(1, 0, 5, 5);
+    EXPECT_EQ(h.Imclose.face, ImageFace::None);
+}
+
+TEST_F(CaptionButtons, ExitQuestionYesRemovesTheIconAndEnds) {
+    Arm();
+    h.dialogs.answers = {mb::kAnswerYes};
+    h.frm.Imclose_Click();
+    ASSERT_EQ(h.dialogs.shown.size(), 1u);
+    EXPECT_EQ(h.dialogs.shown[0].text, "你确定要退出程序吗？\r\n选择按钮“否”将最小化窗口。");
+    EXPECT_EQ(h.dialogs.shown[0].style, 0x123);
+    EXPECT_EQ(h.dialogs.shown[0].caption, "Tarvenel");
+    EXPECT_FALSE(h.notifyIcon.present);
+    EXPECT_EQ(h.exit.ended, 1);
+}
+
+TEST_F(CaptionButtons, ExitQuestionNoHidesWhenArmedAndWarnsWhenIdle) {
+    h.dialogs.answers = {mb::kAnswerNo};
+    h.frm.Imclose_Click();
+    EXPECT_EQ(h.LastMessage(), "请在设定好关机时间后点击“确定”按钮！");
+    EXPECT_TRUE(h.form.visible);
+    EXPECT_EQ(h.exit.ended, 0);
+
+    Arm();
+    h.dialogs.answers = {mb::kAnswerNo};
+    h.frm.Imclose_Click();
+    EXPECT_FALSE(h.form.visible);
+    EXPECT_EQ(h.notifyIcon.adds, 1);
+    EXPECT_EQ(h.exit.ended, 0);
+}
+
+TEST_F(CaptionButtons, ExitQuestionCancelChangesNothing) {
+    Arm();
+    h.dialogs.answers = {mb::kAnswerCancel};
+    h.frm.Imclose_Click();
+    EXPECT_TRUE(h.form.visible);
+    EXPECT_TRUE(h.notifyIcon.present);
+    EXPECT_EQ(h.notifyIcon.adds, 0);
+    EXPECT_EQ(h.exit.ended, 0);
+    EXPECT_EQ(h.dialogs.shown.size(), 1u);
+}
+
+TEST_F(CaptionButtons, MinimiseHidesOnlyWhenArmed) {
+    h.frm.Immin_Click();
+    EXPECT_TRUE(h.form.visible);
+    Arm();
+    h.frm.Immin_Click();
+    EXPECT_FALSE(h.form.visible);
+    // Again after restoring: the same icon is added again, the window hides.
+    h.frm.Form_MouseMove(0, 0, 514 * 15, 0);
+    ASSERT_TRUE(h.form.visible);
+    h.frm.Immin_Click();
+    EXPECT_FALSE(h.form.visible);
+    EXPECT_TRUE(h.notifyIcon.present);
+}
+
+} // namespace
+} // namespace tarvenel::test

@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include "shell/tray_tip.h"
+#include "support/main_window_harness.h"
+
+namespace tarvenel::test {
+namespace {
+
+std::size_t Utf16Units(const std::string& text) {
+    std::size_t units = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        const std::size_t length = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        units += length == 4 ? 2 : 1;
+        i += length;
+    }
+    return units;
+}
+
+TEST(TrayTip, TitleVersionLineBreakAndTarget) {
+    EXPECT_EQ(TrayTipText("设定关机时间：2026年12月7日0时0分0秒"),
+              "Tarvenel 1.5.0\r\n设定关机时间：2026年12月7日0时0分0秒");
+}
+
+TEST(TrayTip, LongTextIsCutToTheFieldOnCharacterBoundaries) {
+    const std::string tip = TrayTipText(std::string(200, 'a'));
+    EXPECT_EQ(tip.size(), 63u);
+
+    // Chinese characters never lose a byte.
+    std::string wide;
+    for (int i = 0; i < 60; ++i)
+        wide += "时";
+    const std::string cut = TrayTipText(wide);
+    EXPECT_EQ(Utf16Units(cut), 63u);
+    EXPECT_EQ((cut.size() - 16) % 3, 0u);
+    // A character outside the basic plane takes two units and is not split.
+    std::string faces;
+    for (int i = 0; i < 30; ++i)
+        faces += "\xF0\x9F\x98\x80";
+    const std::string cutFaces = TrayTipText(faces);
+    EXPECT_EQ(cutFaces.size(), 16u + 23u * 4u);
+}
+
+struct NotifyArea : testing::Test {
+    MainWindowHarness h;
+    void SetUp() override {
+        h.settings.Seed("MsgOK", "0");
+        h.LoadAt({2026, 12, 7, 12, 0, 0});
+        h.Combo4.text = "13时";
+        h.frm.ArmSchedule();
+        ASSERT_FALSE(h.form.visible);
+    }
+};
+
+TEST_F(NotifyArea, LeftButtonReleaseOverTheIconRestores) {
+    h.frm.Form_MouseMove(0, 0, 0x202 * 15, 0);
+    EXPECT_TRUE(h.form.visible);
+    EXPECT_EQ(h.form.state, WindowState::Normal);
+    EXPECT_TRUE(h.frm.State().IsArmed); // restoring does not disarm
+}
+
+TEST_F(NotifyArea, OtherIconMessagesDoNothing) {
+    for (int message : {0x200, 0x201, 0x203, 0x204, 0x205, 0x206}) {
+        h.frm.Form_MouseMove(0, 0, static_cast<float>(message * 15), 0);
+        EXPECT_FALSE(h.form.visible) << message;
+    }
+}
+
+TEST_F(NotifyArea, RealMouseMovesNeverRestore) {
+    for (float x = 0; x <= 376 * 15; x += 15)
+        h.frm.Form_MouseMove(0, 0, x, 100);
+    EXPECT_FALSE(h.form.visible);
+}
+
+TEST_F(NotifyArea, CancellingKeepsTheIconUntilTheWindowGoes) {
+    h.frm.Form_MouseMove(0, 0, 0x202 * 15, 0);
+    h.frm.CancelSchedule();
+    EXPECT_TRUE(h.notifyIcon.present);
+    h.frm.Form_QueryUnload();
+    EXPECT_FALSE(h.notifyIcon.present);
+}
+
+} // namespace
+} // namespace tarvenel::test
