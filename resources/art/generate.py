@@ -13,7 +13,7 @@ import math
 import os
 import sys
 
-from PIL import Image, ImageChops, ImageDraw, ImageFilter
+from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 S = 4  # supersampling factor
@@ -470,15 +470,11 @@ def mock_window(skin, icon16, tick, hover=None):
         paint_piece(win, skin, *args)
     win.alpha_composite(icon16, (7, 5))
     win.alpha_composite(tick, (256, 37))
+    # Stand-ins for the caption text and the credit line, in a font at hand.
     d = ImageDraw.Draw(win)
-    try:
-        from PIL import ImageFont
-        font = ImageFont.truetype("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", 11)
-        d.text((28, 7), "Tarvenel 1.5.0", fill=WHITE, font=font)
-        d.text((240, 200), "www.example.com", fill=WHITE, font=font)
-        d.text((20, 40), "当前电脑时间：", fill=BLACK, font=font)
-    except OSError:
-        pass
+    font = ImageFont.load_default()
+    d.text((28, 8), "Tarvenel 1.5.0", fill=WHITE, font=font)
+    d.text((250, 203), "www.example.com", fill=WHITE, font=font)
     if hover:
         for img, pos in hover:
             win.alpha_composite(img, pos)
@@ -498,13 +494,9 @@ def mock_window(skin, icon16, tick, hover=None):
 def write_previews(out_dir, images, skin, icon16, tick, hovers):
     os.makedirs(out_dir, exist_ok=True)
     for name, img in images.items():
-        bg = Image.new("RGBA", img.size, (200, 200, 200, 255))
-        checker = Image.new("RGBA", img.size)
-        cp = checker.load()
-        for y in range(img.size[1]):
-            for x in range(img.size[0]):
-                cp[x, y] = (204, 204, 204, 255) if (x // 4 + y // 4) % 2 else (255, 255, 255, 255)
-        bg = checker
+        bg = Image.new("RGBA", img.size)  # a checkerboard shows transparency
+        bg.putdata([(204, 204, 204, 255) if (x // 4 + y // 4) % 2 else WHITE + (255,)
+                    for y in range(img.size[1]) for x in range(img.size[0])])
         bg.alpha_composite(img)
         scale = 8 if img.size[0] <= 64 else 3
         bg.resize((img.size[0] * scale, img.size[1] * scale), Image.Resampling.NEAREST).save(
@@ -521,7 +513,7 @@ def write_previews(out_dir, images, skin, icon16, tick, hovers):
 def main():
     skin = make_skin()
     check_stretch_bands(skin)
-    bare = down(up(skin_bands()))  # the caption without button faces
+    bare = skin_bands()  # the caption without button faces
     images = {
         "skin.png": skin,
         "icon16.png": make_icon16(),
