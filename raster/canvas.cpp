@@ -293,17 +293,23 @@ void Canvas::DrawFocusRect(const Rect& rect) {
     const Rect r = rect.Normalised();
     if (r.Empty())
         return;
-    auto dot = [&](int x, int y) {
-        if (((x - r.left) + (y - r.top)) % 2 == 0)
-            InvertPixel(x, y);
-    };
-    for (int x = r.left; x < r.right; ++x) {
-        dot(x, r.top);
-        dot(x, r.bottom - 1);
-    }
-    for (int y = r.top + 1; y < r.bottom - 1; ++y) {
-        dot(r.left, y);
-        dot(r.right - 1, y);
+    // A one-on-one-off pattern along the outline, from the top-right corner
+    // leftwards and round counter-clockwise, each side without its end point;
+    // where sides overlap (a frame one pixel wide) the inversions cancel.
+    const Point path[] = {{r.right - 1, r.top},
+                          {r.left, r.top},
+                          {r.left, r.bottom - 1},
+                          {r.right - 1, r.bottom - 1},
+                          {r.right - 1, r.top}};
+    int phase = 0;
+    for (int side = 0; side < 4; ++side) {
+        const Point from = path[side];
+        const Point to = path[side + 1];
+        const int dx = (to.x > from.x) - (to.x < from.x);
+        const int dy = (to.y > from.y) - (to.y < from.y);
+        for (Point p = from; p != to; p = {p.x + dx, p.y + dy})
+            if (phase++ % 2 == 0)
+                InvertPixel(p.x, p.y);
     }
 }
 

@@ -95,8 +95,8 @@ public:
     void TransparentBlt(int x, int y, int width, int height, const Bitmap& source, int sourceX,
                         int sourceY, int sourceWidth, int sourceHeight,
                         std::optional<Rgb> keyColour = std::nullopt);
-    // The dotted frame drawn by inverting every other pixel of the outline,
-    // counted from the top-left corner; drawing it twice removes it.
+    // The dotted frame: every other pixel of the outline inverted, counted
+    // along the outline from the top-right corner; drawing it twice removes it.
     void DrawFocusRect(const Rect& rect);
 
 private:

@@ -306,8 +306,7 @@ TEST_F(CanvasTest, ClipRegionLimitsEveryOperation) {
 }
 
 TEST_F(CanvasTest, FocusRectangleInvertsEveryOtherPixel) {
-    // GDI's: the dots count from the top-left corner, and a frame one pixel
-    // wide cancels itself where its two sides meet.
+    // GDI's: a frame one pixel wide cancels itself where its two sides meet.
     canvas.DrawFocusRect({1, 1, 12, 8});
     canvas.DrawFocusRect({14, 1, 17, 4});
     canvas.DrawFocusRect({18, 1, 19, 6});
@@ -335,6 +334,19 @@ TEST_F(CanvasTest, FocusRectangleInvertsEveryOtherPixel) {
         ..#.......#..
         ...#.#.#.#...
         .............
+    )"));
+    // The count runs along the outline from the top-right corner, so a frame
+    // of even width starts its top row one pixel in.
+    Bitmap even(10, 7, PixelFromRgb(kWhite));
+    Canvas(even).DrawFocusRect({1, 0, 9, 6});
+    EXPECT_EQ(test::BitmapArt(even, {0, 0, 10, 7}, {{kWhite, '.'}, {kBlack, '#'}}), Art(R"(
+        ..#.#.#.#.
+        .#........
+        ........#.
+        .#........
+        ........#.
+        .#.#.#.#..
+        ..........
     )"));
 }
 
