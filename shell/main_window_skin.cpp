@@ -9,7 +9,7 @@ namespace tarvenel {
 namespace {
 
 int ToPixels(double twips) {
-    return static_cast<int>(std::nearbyint(twips / kTwipsPerPixel));
+    return static_cast<int>(std::nearbyint(twips / kFormTwipsPerPixel));
 }
 
 // One skin piece: destination and source rectangles in twips (x, y, w, h).
@@ -50,8 +50,8 @@ Bitmap ComposeMainWindowBackground(int width, int height, const Bitmap& skin, co
 
     const int W = width;
     const int H = height;
-    const int PW = skin.Width() * kTwipsPerPixel;
-    const int PH = skin.Height() * kTwipsPerPixel;
+    const int PW = skin.Width() * kFormTwipsPerPixel;
+    const int PH = skin.Height() * kFormTwipsPerPixel;
     // The edges stretch a narrow band of the skin over the whole length; the
     // corners, painted last, cover the ends of the edges.
     const Piece pieces[] = {

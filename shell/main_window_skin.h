@@ -14,7 +14,7 @@
 
 namespace tarvenel {
 
-inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kFormTwipsPerPixel = 15;
 inline constexpr Rgb kMainBackColour = 0xFFFFFF;
 inline constexpr Rgb kCaptionTextColour = 0xFFFFFF;
 inline constexpr Rgb kCreditForeColour = 0xFFFFFF; // LbBR
