@@ -62,6 +62,8 @@ public:
     // The outline, pen width w thick, runs just inside (left - (w - 1),
     // top - (w - 1)) to (right, bottom); the brush fills what it encloses.
     // With a Null pen the brush fills (left, top) to (right - 1, bottom - 1).
+    // A rectangle one pixel wide or high is a line in the pen's colour (a
+    // shading drawn row by row relies on it; Wine draws nothing there).
     void Rectangle(int left, int top, int right, int bottom);
     // Lines from point to point (Bresenham; where the ideal line passes exactly
     // between two pixels the one with the smaller coordinate wins, so a line
