@@ -39,7 +39,7 @@ public:
 
     const std::vector<std::pair<std::string, PropertyValue>>& Entries() const { return entries_; }
     std::vector<std::string> Keys() const;
-    bool operator==(const MemoryPropertyBag&) const = default;
+    bool operator==(const MemoryPropertyBag& other) const { return entries_ == other.entries_; }
 
 private:
     std::vector<std::pair<std::string, PropertyValue>> entries_;
