@@ -47,6 +47,7 @@ public:
     // The key that, pressed with Alt, clicks the button ("" for none).
     virtual void SetAccessKeys(const std::string& key) = 0;
 
+    virtual void SetFocus() = 0;
     virtual void SetCapture() = 0;
     virtual void ReleaseCapture() = 0;
 

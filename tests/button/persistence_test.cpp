@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "button/command_button.h"
 #include "button/main_window_buttons.h"
 #include "support/fake_button_host.h"
 
@@ -232,6 +233,22 @@ TEST(MainWindowButtons, LoadAsStored) {
         EXPECT_EQ(Saved(b), stored[i].properties);
     }
     EXPECT_EQ(form.Options().Count(), 0);
+}
+
+TEST(MainWindowButtons, ServeTheFormAsCommandButtons) {
+    ButtonContainer form;
+    Loaded cancel(form, MainWindowButtons()[1].properties);
+    XPButtonCommand command(cancel.button);
+    EXPECT_EQ(command.Caption(), "取 消");
+    EXPECT_FALSE(command.Enabled());
+    cancel.host.ClearRecords();
+    command.SetEnabled(true);
+    EXPECT_TRUE(cancel.host.surfaceEnabled);
+    EXPECT_EQ(cancel.host.Redraws(), 1);
+    command.SetCaption("&Stop");
+    EXPECT_EQ(cancel.button.AccessKeys(), "S");
+    command.SetFocus();
+    EXPECT_EQ(cancel.host.calls.back(), "SetFocus");
 }
 
 } // namespace

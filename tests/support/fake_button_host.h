@@ -34,6 +34,7 @@ public:
     void SetMousePointer(int pointer) override { mousePointer = pointer; }
     std::optional<std::string> SetMouseIcon(const PicturePtr& icon) override;
     void SetAccessKeys(const std::string& key) override { accessKeys = key; }
+    void SetFocus() override { calls.push_back("SetFocus"); }
     void SetCapture() override;
     void ReleaseCapture() override;
     void StartTimer(int id, int periodMs) override;
