@@ -51,7 +51,10 @@ void XPButton::OnMouseMove(int button, int shift, float x, float y) {
     if (!state_.hoverTimer && inside) {
         // Entering: from now on the poll notices the leave.
         state_.hover = true;
+        const auto alive = Lifetime();
         Raise(events.MouseOnButton, true);
+        if (alive.expired())
+            return;
         host_.StartTimer(xpb::kHoverTimerId, xpb::kHoverTimerPeriodMs);
         state_.hoverTimer = true;
         state_.drawingDelayed = false;
@@ -70,7 +73,10 @@ void XPButton::OnHoverTimer() {
     state_.hover = false;
     state_.hoverTimer = false;
     state_.drawingDelayed = false;
+    const auto alive = Lifetime();
     Raise(events.MouseOnButton, false);
+    if (alive.expired())
+        return;
     state_.pressLook = false;
     Redraw();
 }
@@ -85,8 +91,10 @@ void XPButton::OnMouseUp(int button, int shift, float x, float y) {
         if (mode_ == xpb::kCommand)
             Redraw();
     }
+    const auto alive = Lifetime();
     Raise(events.MouseUp, button, shift, x, y);
-    state_.lastMouseButton = button;
+    if (!alive.expired())
+        state_.lastMouseButton = button;
 }
 
 void XPButton::OnClick() {
@@ -108,10 +116,14 @@ void XPButton::OnDoubleClick() {
     // press is raised here to keep each MouseUp paired with a MouseDown.
     const ClientPoint at = host_.CursorPosition();
     const int button = state_.lastMouseButton;
+    const auto alive = Lifetime();
     Raise(events.DoubleClick, button);
+    if (alive.expired())
+        return;
     if (button == xpb::kLeftButton) {
         OnMouseDown(xpb::kLeftButton, 0, at.x, at.y);
-        state_.lastMouseButton = -1; // the release that follows is no click
+        if (!alive.expired())
+            state_.lastMouseButton = -1; // the release that follows is no click
     } else {
         Raise(events.MouseDown, button, 0, at.x, at.y);
     }
@@ -135,6 +147,7 @@ void XPButton::OnKeyDown(int& keyCode, int shift) {
 }
 
 void XPButton::OnKeyUp(int& keyCode, int shift) {
+    const auto alive = Lifetime();
     state_.pressLook = false;
     if (keyCode == xpb::kKeySpace && state_.pressed) {
         state_.pressed = false;
@@ -144,8 +157,12 @@ void XPButton::OnKeyUp(int& keyCode, int shift) {
         } else {
             Raise(events.KeyUp, keyCode, shift);
             keyCode = 0;
+            if (alive.expired())
+                return;
         }
         ClickHandling();
+        if (alive.expired())
+            return;
     }
     if (IsArrowKey(keyCode)) {
         keyCode = 0;
@@ -154,6 +171,7 @@ void XPButton::OnKeyUp(int& keyCode, int shift) {
             state_.lastMouseButton = xpb::kLeftButton;
             ClickHandling();
         }
+        return;
     }
     if (keyCode == xpb::kKeyShift)
         keyCode = 0;

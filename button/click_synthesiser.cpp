@@ -15,9 +15,12 @@ void ClickSynthesiser::DoublePress(int /*button*/, int /*shift*/, float /*x*/, f
 void ClickSynthesiser::Release(int button, int shift, float x, float y) {
     const bool completesPress = pressedButton_ == button;
     pressedButton_ = 0;
-    button_.OnMouseUp(button, shift, x, y);
-    if (completesPress && button_.Host().IsCursorOverMe())
-        button_.OnClick();
+    // The MouseUp handler may unload the button, and this with it.
+    XPButton& target = button_;
+    const auto alive = target.Lifetime();
+    target.OnMouseUp(button, shift, x, y);
+    if (!alive.expired() && completesPress && target.Host().IsCursorOverMe())
+        target.OnClick();
 }
 
 } // namespace tarvenel

@@ -4,6 +4,7 @@
 // the painter reads the state below and fills in the render hooks. The host
 // (one per native button window) and its container must outlive the button.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -182,6 +183,10 @@ public:
     int PictureWidth() const { return pictureWidth_; }
     int PictureHeight() const { return pictureHeight_; }
     ButtonHost& Host() { return host_; }
+    // Expires when the button is destroyed. A form may unload a button from
+    // its own event handler (a dialog closing on Click), so whatever goes on
+    // after raising an event checks this first.
+    std::weak_ptr<void> Lifetime() const { return lifetime_; }
     // The container recorded when the button was placed or loaded.
     ButtonContainer* Container() const { return container_; }
 
@@ -238,6 +243,7 @@ private:
     PictureKind pictureKind_ = PictureKind::Bitmap;
     int pictureWidth_ = 0;
     int pictureHeight_ = 0;
+    std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
 };
 
 } // namespace tarvenel

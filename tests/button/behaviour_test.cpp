@@ -1,3 +1,6 @@
+#include <functional>
+#include <memory>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -296,6 +299,71 @@ TEST(ButtonAccessKey, ClickingAfterAMouseClickOfAnotherButtonStillWorks) {
     r.mouse.Release(2, 0, 1, 1); // the last mouse button is now the right one
     r.button.OnAccessKey('O');
     EXPECT_THAT(r.log.events, ElementsAre("MouseDown(2)", "MouseUp(2)", "Click"));
+}
+
+// A form may unload a button from its own event handler, as a dialog does when
+// its cancel button is clicked; nothing may touch the button afterwards.
+struct Unloading {
+    Unloading() : host(container), button(std::make_unique<XPButton>(host)) {
+        button->InitProperties();
+        host.cursorOver = true;
+    }
+    std::function<void()> Unload(const char* event) {
+        return [this, event] {
+            events.push_back(event);
+            button.reset();
+        };
+    }
+    ButtonContainer container;
+    FakeButtonHost host;
+    std::unique_ptr<XPButton> button;
+    std::vector<std::string> events;
+};
+
+TEST(ButtonUnloadedByItsHandler, OnClickAfterTheSpaceKey) {
+    Unloading u;
+    u.button->events.Click = u.Unload("Click");
+    u.button->events.KeyUp = [&](int&, int) { u.events.push_back("KeyUp"); };
+    int key = xpb::kKeySpace;
+    u.button->OnKeyDown(key, 0);
+    u.button->OnKeyUp(key, 0);
+    EXPECT_THAT(u.events, ElementsAre("Click"));
+}
+
+TEST(ButtonUnloadedByItsHandler, OnEnteringStartsNoTimer) {
+    Unloading u;
+    auto unload = u.Unload("MouseOnButton");
+    u.button->events.MouseOnButton = [unload](bool) { unload(); };
+    u.button->OnMouseMove(0, 0, 5, 5);
+    EXPECT_FALSE(u.host.runningTimer);
+    EXPECT_THAT(u.events, ElementsAre("MouseOnButton"));
+}
+
+TEST(ButtonUnloadedByItsHandler, OnMouseUpGivesNoClick) {
+    Unloading u;
+    auto mouse = std::make_unique<ClickSynthesiser>(*u.button);
+    u.button->events.MouseUp = [&](int, int, float, float) {
+        u.events.push_back("MouseUp");
+        mouse.reset();
+        u.button.reset();
+    };
+    mouse->Press(1, 0, 5, 5);
+    mouse->Release(1, 0, 5, 5);
+    EXPECT_THAT(u.events, ElementsAre("MouseUp"));
+    EXPECT_FALSE(u.host.captured);
+}
+
+TEST(ButtonUnloadedByItsHandler, OnDoubleClick) {
+    Unloading u;
+    u.button->events.DoubleClick = [&](int) {
+        u.events.push_back("DoubleClick");
+        u.button.reset();
+    };
+    u.button->OnMouseDown(1, 0, 5, 5);
+    u.button->OnMouseUp(1, 0, 5, 5);
+    u.button->OnDoubleClick();
+    EXPECT_THAT(u.events, ElementsAre("DoubleClick"));
+    EXPECT_FALSE(u.host.captured);
 }
 
 } // namespace
