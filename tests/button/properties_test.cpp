@@ -152,6 +152,17 @@ TEST(ButtonProperties, HoverBackColourFollowsTheGradient) {
     EXPECT_EQ(r.button.HoverBackColor(), r.button.BackColor());
 }
 
+TEST(ButtonProperties, GradientColourRedrawsOnlyWhenAGradientShows) {
+    Rig r;
+    r.button.SetGradientColor(kBlue);
+    EXPECT_EQ(r.host.Redraws(), 0);
+    EXPECT_THAT(r.host.changed, ElementsAre("cGradient"));
+    r.button.SetGradientMode(1);
+    r.host.ClearRecords();
+    r.button.SetGradientColor(kRed);
+    EXPECT_EQ(r.host.Redraws(), 1);
+}
+
 TEST(ButtonProperties, BackColourKeepsTheRgbOfASystemColour) {
     Rig r;
     r.button.SetBackColor(kSysButtonFace);
