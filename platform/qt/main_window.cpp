@@ -10,6 +10,7 @@
 #include "platform/qt/fonts.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/qt_string.h"
+#include "raster/png.h"
 #include "scheduler/frm_main_design.h"
 
 namespace tarvenel::qt {
@@ -72,7 +73,7 @@ QPixmap Face(Artwork which) {
 } // namespace
 
 MainWindow::MainWindow(FrmMainServices services)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), screen_(services.screen),
       combos_(MakeCombos<ComboWidget>(this)), checks_(MakeChecks(this)),
       buttons_(MakeButtons(this)), image1_(Face(Artwork::Tick), this),
       immin_(Face(Artwork::MinHover), Face(Artwork::MinPressed), this),
@@ -264,18 +265,52 @@ void MainWindow::Unload() {
 // --- Painting and layout
 
 void MainWindow::FormResize() {
-    // Until the skin is composed the background is the form's white.
-    background_ = QImage(size(), QImage::Format_RGB32);
-    background_.fill(ColourOf(design::kBackColour));
-    const int w = width() * 15;
-    const int h = height() * 15;
-    lbBR_.move(Pixels(w - design::kLbBR.rect.width - 120),
-               Pixels(h - design::kLbBR.rect.height - 75));
-    imBar_.resize(Pixels(w - 675), imBar_.height());
-    immin_.move(Pixels(w - 630), Pixels(75));
-    imclose_.move(Pixels(w - 315), Pixels(75));
-    move(Pixels(frm_.WinLeft()), Pixels(frm_.WinTop()));
+    static const Bitmap skin = DecodePng(ArtworkPng(Artwork::Skin));
+    static const Bitmap icon = DecodePng(ArtworkPng(Artwork::Icon16));
+    if (!storedPosition_)
+        storedPosition_ = WindowPosition{frm_.WinLeft(), frm_.WinTop()};
+    const FontSpec font;
+    const MainWindowResizeInput input{width() * 15,
+                                      height() * 15,
+                                      lbBR_.width() * 15,
+                                      lbBR_.height() * 15,
+                                      skin,
+                                      icon,
+                                      font,
+                                      Caption(),
+                                      static_cast<double>(screen_.WidthTwips()),
+                                      static_cast<double>(screen_.HeightTwips())};
+    ResizeMainWindow(input, *storedPosition_, *this, text_);
+}
+
+void MainWindow::PlaceCredit(int left, int top, Rgb foreColour) {
+    lbBR_.move(Pixels(left), Pixels(top));
+    SetTextColour(lbBR_, foreColour);
+}
+
+void MainWindow::SetCaptionStripWidth(int width) {
+    imBar_.resize(Pixels(width), imBar_.height());
+}
+
+void MainWindow::PlaceMinimise(int left, int top) {
+    immin_.move(Pixels(left), Pixels(top));
+}
+
+void MainWindow::PlaceClose(int left, int top) {
+    imclose_.move(Pixels(left), Pixels(top));
+}
+
+void MainWindow::SetBackground(Bitmap background) {
+    background_ = ToImage(background);
     update();
+}
+
+void MainWindow::SetRegion(const Region& region) {
+    setMask(ToQRegion(region));
+}
+
+void MainWindow::MoveTo(int left, int top) {
+    move(Pixels(left), Pixels(top));
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {
@@ -318,8 +353,7 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void MainWindow::DragOnPress(int button) {
-    if (button == 1)
-        BeginSystemMove();
+    DragOnMouseDown(button, *this);
 }
 
 void MainWindow::BeginSystemMove() {

@@ -7,13 +7,17 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 
+#include "platform/qt/qt_text_renderer.h"
 #include "platform/qt/widgets.h"
 #include "scheduler/frm_main.h"
+#include "shell/drag.h"
+#include "shell/main_window_skin.h"
 
 namespace tarvenel::qt {
 
-class MainWindow : public QWidget, public Form {
+class MainWindow : public QWidget, public Form, public MainWindowSurface, public WindowMover {
     Q_OBJECT
 public:
     explicit MainWindow(FrmMainServices services);
@@ -34,6 +38,18 @@ public:
     void SetWindowState(WindowState state) override;
     void SetSize(int widthTwips, int heightTwips) override;
     void Unload() override;
+
+    // MainWindowSurface: what the resize handler changes (twips).
+    void PlaceCredit(int left, int top, Rgb foreColour) override;
+    void SetCaptionStripWidth(int width) override;
+    void PlaceMinimise(int left, int top) override;
+    void PlaceClose(int left, int top) override;
+    void SetBackground(Bitmap background) override;
+    void SetRegion(const Region& region) override;
+    void MoveTo(int left, int top) override;
+
+    // WindowMover
+    void BeginSystemMove() override;
 
     // For the tests: the controls by their form names.
     LabelWidget& Label0() { return label0_; }
@@ -64,8 +80,8 @@ private:
     void ConnectEvents();
     void FormResize();
     void DragOnPress(int button);
-    void BeginSystemMove();
 
+    Screen& screen_;
     LabelWidget label0_{this}, label1_{this}, label2_{this}, label3_{this}, lbBR_{this};
     std::array<std::unique_ptr<ComboWidget>, 9> combos_;
     std::array<std::unique_ptr<CheckWidget>, 4> checks_;
@@ -77,7 +93,11 @@ private:
     TimerAdapter timer1_;
     TimerAdapter timer2_;
     FrmMain frm_;
+    QtTextRenderer text_;
     QImage background_;
+    // The stored position the resize handler keeps on the screen; it starts
+    // as the centred position the load sequence computed.
+    std::optional<WindowPosition> storedPosition_;
     bool unloaded_ = false;
     // Manual move when the window manager does not run one for us.
     bool manualMove_ = false;
