@@ -150,14 +150,16 @@ bool CountdownDialog::KeyDown(QKeyEvent* event) {
 }
 
 bool CountdownDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && !unloaded_)
+    if (event->type() == QEvent::KeyPress && !unloaded_) {
+        seenKey_ = event;
         return KeyDown(static_cast<QKeyEvent*>(event));
+    }
     return QDialog::eventFilter(watched, event);
 }
 
 void CountdownDialog::keyPressEvent(QKeyEvent* event) {
-    // Keys of the children went through eventFilter already.
-    if (!unloaded_ && !focusWidget() && KeyDown(event))
+    // A key a child left to the dialog has been through eventFilter already.
+    if (!unloaded_ && event != seenKey_ && KeyDown(event))
         return;
     QDialog::keyPressEvent(event);
 }

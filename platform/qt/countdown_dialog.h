@@ -59,6 +59,7 @@ private:
     TimerAdapter timer1_;
     FrmEnd frm_;
     bool unloaded_ = false;
+    const QEvent* seenKey_ = nullptr;
 };
 
 // The main window's view of the dialog: Show loads a dialog when none is

@@ -79,19 +79,25 @@ void ComboWidget::Clear() {
 }
 
 void ComboWidget::AddItem(const std::string& text) {
-    // Adding the first entry would make it current and overwrite the text
-    // field; the field keeps whatever it held.
-    const QString field = currentText();
     QSignalBlocker block(this);
+    const QString field = currentText();
     addItem(ToQt(text));
-    setEditText(field);
+    ShowText(field);
 }
 
 void ComboWidget::RemoveItem(int index) {
-    const QString field = currentText();
     QSignalBlocker block(this);
+    const QString field = currentText();
     removeItem(index);
-    setEditText(field);
+    ShowText(field);
+}
+
+void ComboWidget::ShowText(const QString& text) {
+    // The current entry follows the text field, so that the arrow keys and
+    // the open list start from what the user sees. Changing the current entry
+    // rewrites the field, which then gets its text back.
+    setCurrentIndex(findText(text, Qt::MatchExactly));
+    setEditText(text);
 }
 
 int ComboWidget::ListCount() const {
@@ -112,11 +118,7 @@ std::string ComboWidget::Text() const {
 
 void ComboWidget::SetText(const std::string& text) {
     QSignalBlocker block(this);
-    const QString value = ToQt(text);
-    const int index = findText(value, Qt::MatchExactly);
-    if (index >= 0)
-        setCurrentIndex(index); // the popup opens on the shown entry
-    setEditText(value);
+    ShowText(ToQt(text));
 }
 
 bool ComboWidget::Enabled() const {

@@ -57,6 +57,9 @@ public:
     void SetText(const std::string& text) override;
     bool Enabled() const override;
     void SetEnabled(bool enabled) override;
+
+private:
+    void ShowText(const QString& text);
 };
 
 // A check box whose mouse releases are reported after the box has toggled,
