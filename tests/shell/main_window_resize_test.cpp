@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/main_window_harness.h"
+#include "support/reference_image.h"
 
 namespace tarvenel::test {
 namespace {
@@ -24,6 +25,16 @@ TEST(MainWindowResize, PlacesPaintsCutsAndCentresTheRunningWindow) {
     EXPECT_LT(RgbFromPixel(caption) & 0xFF, 0x80u);         // little red
     EXPECT_GT((RgbFromPixel(caption) >> 16) & 0xFF, 0x80u); // much blue
     EXPECT_EQ(RgbFromPixel(h.surface.background.At(188, 108)), 0xFFFFFFu);
+}
+
+// The program's own artwork at the running size, for a person to look at:
+// tests/reference/main_window_artwork.png (the caption is drawn by the
+// test text renderer, one block a character).
+TEST(MainWindowResize, ArtworkReferencePicture) {
+    MainWindowHarness h;
+    h.LoadAt({2026, 12, 7, 12, 0, 0});
+    h.frm.Form_Resize();
+    EXPECT_TRUE(MatchesReference(h.surface.background, "main_window_artwork"));
 }
 
 TEST(MainWindowResize, KeepsAnOffScreenPositionOnTheScreen) {
