@@ -131,6 +131,17 @@ void CountdownDialog::SetSize(int widthTwips, int heightTwips) {
     setFixedSize(Pixels(widthTwips - frameWidth), Pixels(heightTwips - frameHeight));
 }
 
+int CountdownDialog::Width() const {
+    return isMinimized() ? 0
+                         : Pixels(kEndWidthTwips - design::kClientArea.width) * 15 + width() * 15;
+}
+
+int CountdownDialog::Height() const {
+    return isMinimized()
+               ? 0
+               : Pixels(kEndHeightTwips - design::kClientArea.height) * 15 + height() * 15;
+}
+
 void CountdownDialog::SetWindowPos(std::intptr_t insertAfter, int, int, int, int, unsigned) {
     // Changing a window flag hides the window; the call shows it again.
     const bool onTop = insertAfter == kHwndTopmost;

@@ -36,6 +36,8 @@ public:
     bool Visible() const override { return isVisible(); }
     void SetWindowState(WindowState state) override;
     void SetSize(int widthTwips, int heightTwips) override;
+    int Width() const override;
+    int Height() const override;
     void Unload() override { close(); }
 
     // WindowZOrder

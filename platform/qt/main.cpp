@@ -56,9 +56,9 @@ int main(int argc, char* argv[]) {
     QuitProgram exit;
     PrimaryScreen screen;
 
-    MainWindow window(FrmMainServices{clock, dateText, settings, dialogs, startup, tray, countdown,
-                                      urls, exit, screen,
-                                      LocationOf(QCoreApplication::applicationFilePath())});
+    MainWindow window(MainWindowServices{clock, dateText, settings, dialogs, startup, tray,
+                                         countdown, urls, exit, screen,
+                                         LocationOf(QCoreApplication::applicationFilePath())});
     dialogs.SetParent(&window);
     countdown.SetMainTimer2(window.RestoreTimer());
     tray.SetOnLeftClick([&window] { window.TrayLeftClick(); });

@@ -72,8 +72,8 @@ QPixmap Face(Artwork which) {
 
 } // namespace
 
-MainWindow::MainWindow(FrmMainServices services)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), screen_(services.screen),
+MainWindow::MainWindow(const MainWindowServices& services)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       combos_(MakeCombos<ComboWidget>(this)), checks_(MakeChecks(this)),
       buttons_(MakeButtons(this)), image1_(Face(Artwork::Tick), this),
       immin_(Face(Artwork::MinHover), Face(Artwork::MinPressed), this),
@@ -85,7 +85,10 @@ MainWindow::MainWindow(FrmMainServices services)
                            *combos_[6], *combos_[7], *combos_[8],  *checks_[0],  *checks_[1],
                            *checks_[2], *checks_[3], *buttons_[0], *buttons_[1], *buttons_[2],
                            image1_,     immin_,      imclose_,     timer1_,      timer2_},
-           std::move(services)) {
+           FrmMainServices{services.clock, services.dateText, services.settings, services.dialogs,
+                           services.startup, services.notifyIcon, services.countdown, services.urls,
+                           services.exit, services.screen, *this, *this, text_,
+                           services.location}) {
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowIcon(ProgramIcon());
     setMouseTracking(true);
@@ -184,11 +187,19 @@ void MainWindow::ConnectEvents() {
     connect(&lbBR_, &LabelWidget::clicked, this, [this] { frm_.LbBR_Click(); });
 
     // The passive pictures and labels move the window like the background.
-    auto drag = [this](int button, int, QPointF) { DragOnPress(button); };
-    connect(&label0_, &LabelWidget::pressed, this, drag);
-    connect(&label1_, &LabelWidget::pressed, this, drag);
-    connect(&image1_, &PictureWidget::pressed, this, drag);
-    connect(&imBar_, &StripWidget::pressed, this, drag);
+    auto twips = [](QPointF p) { return std::pair{float(p.x() * 15), float(p.y() * 15)}; };
+    connect(&label0_, &LabelWidget::pressed, this, [this, twips](int b, int s, QPointF p) {
+        frm_.Label0_MouseDown(b, s, twips(p).first, twips(p).second);
+    });
+    connect(&label1_, &LabelWidget::pressed, this, [this, twips](int b, int s, QPointF p) {
+        frm_.Label1_MouseDown(b, s, twips(p).first, twips(p).second);
+    });
+    connect(&image1_, &PictureWidget::pressed, this, [this, twips](int b, int s, QPointF p) {
+        frm_.Image1_MouseDown(b, s, twips(p).first, twips(p).second);
+    });
+    connect(&imBar_, &StripWidget::pressed, this, [this, twips](int b, int s, QPointF p) {
+        frm_.IMBar_MouseDown(b, s, twips(p).first, twips(p).second);
+    });
     connect(&imBar_, &StripWidget::mouseMove, this,
             [this](int b, int s, float x, float y) { frm_.IMBar_MouseMove(b, s, x, y); });
 
@@ -258,30 +269,19 @@ void MainWindow::SetSize(int widthTwips, int heightTwips) {
     setFixedSize(Pixels(widthTwips), Pixels(heightTwips));
 }
 
+int MainWindow::Width() const {
+    return isMinimized() ? 0 : width() * 15;
+}
+
+int MainWindow::Height() const {
+    return isMinimized() ? 0 : height() * 15;
+}
+
 void MainWindow::Unload() {
     close();
 }
 
 // --- Painting and layout
-
-void MainWindow::FormResize() {
-    static const Bitmap skin = DecodePng(ArtworkPng(Artwork::Skin));
-    static const Bitmap icon = DecodePng(ArtworkPng(Artwork::Icon16));
-    if (!storedPosition_)
-        storedPosition_ = WindowPosition{frm_.WinLeft(), frm_.WinTop()};
-    const FontSpec font;
-    const MainWindowResizeInput input{width() * 15,
-                                      height() * 15,
-                                      lbBR_.width() * 15,
-                                      lbBR_.height() * 15,
-                                      skin,
-                                      icon,
-                                      font,
-                                      Caption(),
-                                      static_cast<double>(screen_.WidthTwips()),
-                                      static_cast<double>(screen_.HeightTwips())};
-    ResizeMainWindow(input, *storedPosition_, *this, text_);
-}
 
 void MainWindow::PlaceCredit(int left, int top, Rgb foreColour) {
     lbBR_.move(Pixels(left), Pixels(top));
@@ -321,12 +321,12 @@ void MainWindow::paintEvent(QPaintEvent*) {
 void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (background_.size() != size())
-        FormResize();
+        frm_.Form_Resize();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    FormResize();
+    frm_.Form_Resize();
 }
 
 // --- Mouse over the background
@@ -342,7 +342,9 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
-    DragOnPress(ButtonNumber(event->button()));
+    frm_.Form_MouseDown(ButtonNumber(event->button()), ShiftNumber(event->modifiers()),
+                        static_cast<float>(event->position().x() * 15),
+                        static_cast<float>(event->position().y() * 15));
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
@@ -350,10 +352,6 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
         manualMove_ = false;
         releaseMouse();
     }
-}
-
-void MainWindow::DragOnPress(int button) {
-    DragOnMouseDown(button, *this);
 }
 
 void MainWindow::BeginSystemMove() {

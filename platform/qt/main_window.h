@@ -17,10 +17,25 @@
 
 namespace tarvenel::qt {
 
+// The core's services the window does not provide itself.
+struct MainWindowServices {
+    Clock& clock;
+    DateTimeText& dateText;
+    SettingsStore& settings;
+    Dialogs& dialogs;
+    StartupList& startup;
+    NotifyIcon& notifyIcon;
+    CountdownWindow& countdown;
+    UrlOpener& urls;
+    ProgramExit& exit;
+    Screen& screen;
+    ProgramLocation location;
+};
+
 class MainWindow : public QWidget, public Form, public MainWindowSurface, public WindowMover {
     Q_OBJECT
 public:
-    explicit MainWindow(FrmMainServices services);
+    explicit MainWindow(const MainWindowServices& services);
     ~MainWindow() override;
 
     FrmMain& Logic() { return frm_; }
@@ -37,6 +52,8 @@ public:
     bool Visible() const override;
     void SetWindowState(WindowState state) override;
     void SetSize(int widthTwips, int heightTwips) override;
+    int Width() const override;
+    int Height() const override;
     void Unload() override;
 
     // MainWindowSurface: what the resize handler changes (twips).
@@ -78,10 +95,7 @@ protected:
 private:
     void BuildControls();
     void ConnectEvents();
-    void FormResize();
-    void DragOnPress(int button);
 
-    Screen& screen_;
     LabelWidget label0_{this}, label1_{this}, label2_{this}, label3_{this}, lbBR_{this};
     std::array<std::unique_ptr<ComboWidget>, 9> combos_;
     std::array<std::unique_ptr<CheckWidget>, 4> checks_;
@@ -92,12 +106,9 @@ private:
     CaptionImageWidget imclose_;
     TimerAdapter timer1_;
     TimerAdapter timer2_;
-    FrmMain frm_;
     QtTextRenderer text_;
+    FrmMain frm_;
     QImage background_;
-    // The stored position the resize handler keeps on the screen; it starts
-    // as the centred position the load sequence computed.
-    std::optional<WindowPosition> storedPosition_;
     bool unloaded_ = false;
     // Manual move when the window manager does not run one for us.
     bool manualMove_ = false;

@@ -27,6 +27,8 @@ public:
     explicit LabelWidget(QWidget* parent);
     std::string Caption() const override;
     void SetCaption(const std::string& text) override;
+    int Width() const override { return width() * 15; }
+    int Height() const override { return height() * 15; }
 
 signals:
     void pressed(int button, int shift, QPointF position);

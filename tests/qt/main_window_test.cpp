@@ -45,9 +45,9 @@ protected:
     FakeUrlOpener urls;
     FakeExit exit;
     FakeScreen screen;
-    MainWindow window{FrmMainServices{clock, dateText, settings, dialogs, startup, notifyIcon,
-                                      countdown, urls, exit, screen,
-                                      ProgramLocation{"/opt/tarvenel/", "tarvenel", "", '/'}}};
+    MainWindow window{MainWindowServices{clock, dateText, settings, dialogs, startup, notifyIcon,
+                                         countdown, urls, exit, screen,
+                                         ProgramLocation{"/opt/tarvenel/", "tarvenel", "", '/'}}};
 };
 
 TEST_F(MainWindowTest, LoadingShowsTheCoresStateInTheNativeWidgets) {
