@@ -59,10 +59,12 @@ std::array<std::unique_ptr<CheckWidget>, 4> MakeChecks(QWidget* parent) {
     return checks;
 }
 
-std::array<std::unique_ptr<PushButtonWidget>, 3> MakeButtons(QWidget* parent) {
-    std::array<std::unique_ptr<PushButtonWidget>, 3> buttons;
+std::array<std::unique_ptr<XPButtonWidget>, 3> MakeButtons(ButtonContainer& container,
+                                                           QWidget* parent) {
+    const auto stored = MainWindowButtons();
+    std::array<std::unique_ptr<XPButtonWidget>, 3> buttons;
     for (std::size_t i = 0; i < buttons.size(); ++i)
-        buttons[i] = std::make_unique<PushButtonWidget>(ToQt(design::kButtons[i].caption), parent);
+        buttons[i] = std::make_unique<XPButtonWidget>(container, stored[i], parent);
     return buttons;
 }
 
@@ -75,16 +77,37 @@ QPixmap Face(Artwork which) {
 MainWindow::MainWindow(const MainWindowServices& services)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       combos_(MakeCombos<ComboWidget>(this)), checks_(MakeChecks(this)),
-      buttons_(MakeButtons(this)), image1_(Face(Artwork::Tick), this),
+      buttonContainer_(design::kBackColour), buttons_(MakeButtons(buttonContainer_, this)),
+      image1_(Face(Artwork::Tick), this),
       immin_(Face(Artwork::MinHover), Face(Artwork::MinPressed), this),
       imclose_(Face(Artwork::CloseHover), Face(Artwork::ClosePressed), this),
       timer1_(1000, true, [this] { frm_.ClockTick(); }),
       timer2_(1, false, [this] { frm_.RestoreAfterCancel(); }),
-      frm_(FrmMainControls{*this,       label0_,     label1_,      lbBR_,        *combos_[0],
-                           *combos_[1], *combos_[2], *combos_[3],  *combos_[4],  *combos_[5],
-                           *combos_[6], *combos_[7], *combos_[8],  *checks_[0],  *checks_[1],
-                           *checks_[2], *checks_[3], *buttons_[0], *buttons_[1], *buttons_[2],
-                           image1_,     immin_,      imclose_,     timer1_,      timer2_},
+      frm_(FrmMainControls{*this,
+                           label0_,
+                           label1_,
+                           lbBR_,
+                           *combos_[0],
+                           *combos_[1],
+                           *combos_[2],
+                           *combos_[3],
+                           *combos_[4],
+                           *combos_[5],
+                           *combos_[6],
+                           *combos_[7],
+                           *combos_[8],
+                           *checks_[0],
+                           *checks_[1],
+                           *checks_[2],
+                           *checks_[3],
+                           buttons_[0]->Command(),
+                           buttons_[1]->Command(),
+                           buttons_[2]->Command(),
+                           image1_,
+                           immin_,
+                           imclose_,
+                           timer1_,
+                           timer2_},
            FrmMainServices{services.clock, services.dateText, services.settings, services.dialogs,
                            services.startup, services.notifyIcon, services.countdown, services.urls,
                            services.exit, services.screen, *this, *this, text_,
@@ -145,7 +168,6 @@ void MainWindow::BuildControls() {
     SetTextColour(*checks_[3], design::kDefaultTimeColour);
     for (std::size_t i = 0; i < buttons_.size(); ++i)
         Place(*buttons_[i], design::kButtons[i]);
-    buttons_[1]->setEnabled(false);
 
     Place(image1_, design::kImage1);
     image1_.hide();
@@ -178,9 +200,9 @@ void MainWindow::ConnectEvents() {
                     (frm_.*handler)(b, s, x, y);
                 });
 
-    connect(buttons_[0].get(), &QPushButton::clicked, this, [this] { frm_.ArmSchedule(); });
-    connect(buttons_[1].get(), &QPushButton::clicked, this, [this] { frm_.CancelSchedule(); });
-    connect(buttons_[2].get(), &QPushButton::clicked, this, [this] { frm_.ResetSelectors(); });
+    buttons_[0]->Button().events.Click = [this] { frm_.ArmSchedule(); };
+    buttons_[1]->Button().events.Click = [this] { frm_.CancelSchedule(); };
+    buttons_[2]->Button().events.Click = [this] { frm_.ResetSelectors(); };
 
     connect(&label2_, &LabelWidget::clicked, this, [this] { frm_.Label2_Click(); });
     connect(&label3_, &LabelWidget::clicked, this, [this] { frm_.Label3_Click(); });

@@ -11,6 +11,7 @@
 
 #include "platform/qt/qt_text_renderer.h"
 #include "platform/qt/widgets.h"
+#include "platform/qt/xp_button_widget.h"
 #include "scheduler/frm_main.h"
 #include "shell/drag.h"
 #include "shell/main_window_skin.h"
@@ -76,7 +77,7 @@ public:
     LabelWidget& LbBR() { return lbBR_; }
     ComboWidget& Combo(int number) { return *combos_.at(number - 1); }
     CheckWidget& Check(int number) { return *checks_.at(number - 1); }
-    PushButtonWidget& XPButton(int number) { return *buttons_.at(number - 1); }
+    XPButtonWidget& XPButton(int number) { return *buttons_.at(number - 1); }
     PictureWidget& Image1() { return image1_; }
     CaptionImageWidget& Immin() { return immin_; }
     CaptionImageWidget& Imclose() { return imclose_; }
@@ -99,7 +100,8 @@ private:
     LabelWidget label0_{this}, label1_{this}, label2_{this}, label3_{this}, lbBR_{this};
     std::array<std::unique_ptr<ComboWidget>, 9> combos_;
     std::array<std::unique_ptr<CheckWidget>, 4> checks_;
-    std::array<std::unique_ptr<PushButtonWidget>, 3> buttons_;
+    ButtonContainer buttonContainer_; // the form as the buttons see it
+    std::array<std::unique_ptr<XPButtonWidget>, 3> buttons_;
     PictureWidget image1_;
     StripWidget imBar_{this};
     CaptionImageWidget immin_;

@@ -19,6 +19,9 @@ using namespace tarvenel::test;
 class MainWindowTest : public ::testing::Test {
 protected:
     void Load(const CivilDateTime& now = {2026, 12, 7, 9, 0, 0}) {
+        // The size of Qt's offscreen screen, so that the window lies on it.
+        screen.width = 800 * 15;
+        screen.height = 600 * 15;
         clock.Set(now);
         window.Logic().Form_Load();
         QCoreApplication::processEvents();
@@ -33,6 +36,12 @@ protected:
         if (point.isNull())
             point = widget.rect().center();
         QTest::mouseClick(&widget, button, {}, point);
+    }
+
+    // The buttons ask where the mouse cursor is, as the hover poll does.
+    static void ClickButton(XPButtonWidget& button) {
+        QCursor::setPos(button.mapToGlobal(button.rect().center()));
+        Click(button, Qt::LeftButton);
     }
 
     FakeClock clock;
@@ -56,8 +65,8 @@ TEST_F(MainWindowTest, LoadingShowsTheCoresStateInTheNativeWidgets) {
     EXPECT_EQ(window.size(), QSize(376, 216));
     EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(window.windowTitle().toStdString(), TitleWithVersion());
-    // Centred on the 1920 x 1080 screen.
-    EXPECT_EQ(window.pos(), QPoint((1920 - 376) / 2, (1080 - 216) / 2));
+    // Centred on the screen.
+    EXPECT_EQ(window.pos(), QPoint((800 - 376) / 2, (600 - 216) / 2));
 
     EXPECT_EQ(window.Label0().text(), "当前电脑时间：2026年12月7日9时0分0秒");
     EXPECT_EQ(window.Label1().text(), "设定关机时间：2026年12月7日9时0分0秒");
@@ -78,7 +87,7 @@ TEST_F(MainWindowTest, LoadingShowsTheCoresStateInTheNativeWidgets) {
     EXPECT_FALSE(window.Check(3).isChecked());
     EXPECT_EQ(window.Check(4).text(), "预先设置为默认关机时间  →");
 
-    EXPECT_EQ(window.XPButton(1).text(), "确 定");
+    EXPECT_EQ(window.XPButton(1).Button().Caption(), "确 定");
     EXPECT_EQ(window.XPButton(1).toolTip(), "确定开始运行定时关机");
     EXPECT_TRUE(window.XPButton(1).isEnabled());
     EXPECT_FALSE(window.XPButton(2).isEnabled());
@@ -189,15 +198,15 @@ TEST_F(MainWindowTest, OptionBoxesActOnTheMouseReleaseOverThem) {
 
 TEST_F(MainWindowTest, TheArmButtonRefusesTooSoonAndHidesTheWindowWhenArmed) {
     Load();
-    Click(window.XPButton(1), Qt::LeftButton);
+    ClickButton(window.XPButton(1));
     EXPECT_EQ(LastMessage(), "设定的关机时间必须在当前时间30秒以后！");
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(window.XPButton(1).isEnabled());
     EXPECT_TRUE(window.XPButton(1).hasFocus());
-    EXPECT_TRUE(window.XPButton(1).isDefault()); // the focused button shows as default
+    EXPECT_TRUE(window.XPButton(1).Button().VisualState().defaultLook); // focused: the default
 
     clock.Set({2026, 12, 7, 8, 59, 0}); // now the target is 60 s ahead
-    Click(window.XPButton(1), Qt::LeftButton);
+    ClickButton(window.XPButton(1));
     EXPECT_TRUE(notifyIcon.present);
     EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(window.XPButton(1).isEnabled());
@@ -209,10 +218,44 @@ TEST_F(MainWindowTest, TheArmButtonRefusesTooSoonAndHidesTheWindowWhenArmed) {
     // The tray's left click brings the window back.
     window.TrayLeftClick();
     EXPECT_TRUE(window.isVisible());
-    Click(window.XPButton(2), Qt::LeftButton);
+    ClickButton(window.XPButton(2));
     EXPECT_FALSE(window.Logic().State().IsArmed);
     EXPECT_TRUE(window.Combo(5).isEnabled());
     EXPECT_TRUE(window.Image1().isHidden());
+}
+
+TEST_F(MainWindowTest, TheButtonsHoverPollAsksWhetherTheCursorIsStillOverIt) {
+    Load();
+    XPButtonWidget& reset = window.XPButton(3);
+    QCursor::setPos(reset.mapToGlobal(reset.rect().center()));
+    QTest::mouseMove(&reset, reset.rect().center());
+    EXPECT_TRUE(reset.Button().VisualState().hover);
+    EXPECT_TRUE(reset.Button().VisualState().hoverTimer);
+    QCursor::setPos(window.mapToGlobal(QPoint(200, 60))); // over a label now
+    QTest::qWait(120);                                    // two polls
+    EXPECT_FALSE(reset.Button().VisualState().hover);
+    EXPECT_FALSE(reset.Button().VisualState().hoverTimer);
+}
+
+TEST_F(MainWindowTest, TheButtonsAnswerSpaceEnterAndTheArrowKeys) {
+    Load();
+    XPButtonWidget& reset = window.XPButton(3);
+    reset.setFocus();
+    EXPECT_TRUE(reset.Button().VisualState().defaultLook);
+    EXPECT_FALSE(window.XPButton(1).Button().VisualState().defaultLook);
+
+    clock.Set({2026, 12, 7, 10, 15, 0});
+    QTest::keyClick(&reset, Qt::Key_Space); // a click on release
+    EXPECT_EQ(window.Label1().text(), "设定关机时间：2026年12月7日10时15分0秒");
+    clock.Set({2026, 12, 7, 11, 0, 0});
+    QTest::keyClick(&reset, Qt::Key_Return); // the default button clicks
+    EXPECT_EQ(window.Label1().text(), "设定关机时间：2026年12月7日11时0分0秒");
+
+    window.XPButton(1).setFocus();
+    QTest::keyClick(&window.XPButton(1), Qt::Key_Right); // the form moves the focus on
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window.XPButton(1).hasFocus());
+    EXPECT_TRUE(dialogs.shown.empty()); // no arming on an arrow key
 }
 
 TEST_F(MainWindowTest, CaptionImagesShowTheirHoverAndPressedPictures) {
