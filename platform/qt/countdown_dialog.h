@@ -55,7 +55,7 @@ protected:
 private:
     bool KeyDown(QKeyEvent* event);
 
-    LabelWidget label1_{this};
+    BigTextLabel label1_{this};
     PushButtonWidget command1_;
     std::array<std::unique_ptr<QPushButton>, 5> powerButtons_;
     TimerAdapter timer1_;

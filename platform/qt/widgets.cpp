@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
 #include <QSignalBlocker>
 
 #include "platform/qt/qt_string.h"
@@ -62,6 +64,32 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
 void LabelWidget::mouseMoveEvent(QMouseEvent* event) {
     // Moves over a label are the label's own: they do not reach the form.
     event->accept();
+}
+
+// --- BigTextLabel
+
+void BigTextLabel::paintEvent(QPaintEvent* event) {
+    const QFontInfo info(font());
+    const bool synthetic =
+        info.bold() && !info.styleName().contains(QStringLiteral("Bold"), Qt::CaseInsensitive);
+    if (!synthetic || info.pixelSize() <= 64) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    const QFontMetrics metrics(font());
+    const QString shown = text();
+    int x = 0;
+    if (alignment() & Qt::AlignHCenter)
+        x = (width() - metrics.horizontalAdvance(shown)) / 2;
+    else if (alignment() & Qt::AlignRight)
+        x = width() - metrics.horizontalAdvance(shown);
+    QPainterPath path;
+    path.addText(x, metrics.ascent(), font(), shown);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor colour = palette().color(QPalette::WindowText);
+    painter.fillPath(path, colour);
+    painter.strokePath(path, QPen(colour, info.pixelSize() / 24.0));
 }
 
 // --- ComboWidget

@@ -43,6 +43,19 @@ private:
     bool pressedInside_ = false;
 };
 
+// A label for big bold text. Qt draws glyphs above 64 pixels as outlines and
+// then drops the emboldening it gives a font that has no bold face of its
+// own (the usual CJK fonts), so such text is drawn as a filled and stroked
+// outline here.
+class BigTextLabel : public LabelWidget {
+    Q_OBJECT
+public:
+    using LabelWidget::LabelWidget;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 // An editable drop-down list. activated() is the user's choice (mouse or
 // keyboard); typing never emits it.
 class ComboWidget : public QComboBox, public ComboBox {

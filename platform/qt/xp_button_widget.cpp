@@ -168,9 +168,13 @@ void XPButtonWidget::PaintFallback() {
     if (state.defaultLook)
         option.features |= QStyleOptionButton::DefaultButton;
     const DerivedColours& colours = button_.Colours();
-    option.palette.setColor(QPalette::Button,
-                            ColourOf(state.hover ? colours.hoverFace : colours.face));
-    option.palette.setColor(QPalette::ButtonText, ColourOf(TranslateColour(button_.ForeColor())));
+    const QColor face = ColourOf(state.hover ? colours.hoverFace : colours.face);
+    const QColor text = ColourOf(TranslateColour(button_.ForeColor()));
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        option.palette.setColor(group, QPalette::Button, face);
+        option.palette.setColor(group, QPalette::ButtonText, text);
+    }
+    option.palette.setColor(QPalette::Disabled, QPalette::Button, face);
     painter.setFont(ToQFont(button_.Font()));
     option.fontMetrics = painter.fontMetrics();
     painter.drawControl(QStyle::CE_PushButton, option);
