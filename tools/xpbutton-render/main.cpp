@@ -78,8 +78,6 @@ int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM"))
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qt::UseShippedFontConfig();
-    QGuiApplication app(argc, argv);
-
     std::map<std::string, std::string> options;
     for (int i = 1; i < argc; ++i) {
         const std::string key = argv[i];
@@ -87,6 +85,9 @@ int main(int argc, char** argv) {
             return Fail("expected --option VALUE at '" + key + "'");
         options[key.substr(2)] = argv[++i];
     }
+    // Qt would take options such as --style for itself: it gets none.
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
     qt::QtTextRenderer text;
 
     if (options.count("gallery")) {
