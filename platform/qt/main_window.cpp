@@ -59,12 +59,16 @@ std::array<std::unique_ptr<CheckWidget>, 4> MakeChecks(QWidget* parent) {
     return checks;
 }
 
-std::array<std::unique_ptr<XPButtonWidget>, 3> MakeButtons(ButtonContainer& container,
-                                                           QWidget* parent) {
+std::array<std::unique_ptr<XPButtonWidget>, 3>
+MakeButtons(ButtonContainer& container, TextRenderer& text, const Screen& screen, QWidget* parent) {
     const auto stored = MainWindowButtons();
+    const ButtonScreen buttonScreen{screen.WidthTwips() / screen.TwipsPerPixelX(),
+                                    screen.HeightTwips() / screen.TwipsPerPixelY(),
+                                    screen.TwipsPerPixelY()};
     std::array<std::unique_ptr<XPButtonWidget>, 3> buttons;
     for (std::size_t i = 0; i < buttons.size(); ++i)
-        buttons[i] = std::make_unique<XPButtonWidget>(container, stored[i], parent);
+        buttons[i] =
+            std::make_unique<XPButtonWidget>(container, stored[i], text, buttonScreen, parent);
     return buttons;
 }
 
@@ -77,7 +81,8 @@ QPixmap Face(Artwork which) {
 MainWindow::MainWindow(const MainWindowServices& services)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       combos_(MakeCombos<ComboWidget>(this)), checks_(MakeChecks(this)),
-      buttonContainer_(design::kBackColour), buttons_(MakeButtons(buttonContainer_, this)),
+      buttonContainer_(design::kBackColour),
+      buttons_(MakeButtons(buttonContainer_, text_, services.screen, this)),
       image1_(Face(Artwork::Tick), this),
       immin_(Face(Artwork::MinHover), Face(Artwork::MinPressed), this),
       imclose_(Face(Artwork::CloseHover), Face(Artwork::ClosePressed), this),

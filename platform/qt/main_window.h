@@ -97,6 +97,7 @@ private:
     void BuildControls();
     void ConnectEvents();
 
+    QtTextRenderer text_; // the buttons and the skin draw text with it
     LabelWidget label0_{this}, label1_{this}, label2_{this}, label3_{this}, lbBR_{this};
     std::array<std::unique_ptr<ComboWidget>, 9> combos_;
     std::array<std::unique_ptr<CheckWidget>, 4> checks_;
@@ -108,7 +109,6 @@ private:
     CaptionImageWidget imclose_;
     TimerAdapter timer1_;
     TimerAdapter timer2_;
-    QtTextRenderer text_;
     FrmMain frm_;
     QImage background_;
     bool unloaded_ = false;

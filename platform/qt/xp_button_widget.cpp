@@ -5,20 +5,15 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QStyleOptionButton>
-#include <QStylePainter>
+#include <QPainter>
 
 #include "platform/qt/fonts.h"
 #include "platform/qt/qt_string.h"
+#include "platform/qt/qt_text_renderer.h"
 #include "platform/qt/widgets.h"
 
 namespace tarvenel::qt {
 namespace {
-
-QColor ColourOf(Rgb rgb) {
-    return QColor(static_cast<int>(rgb & 0xFF), static_cast<int>(rgb >> 8 & 0xFF),
-                  static_cast<int>(rgb >> 16 & 0xFF));
-}
 
 float X(const QMouseEvent* e) {
     return static_cast<float>(e->position().x());
@@ -63,12 +58,11 @@ int VirtualKeyOf(int qtKey) {
 }
 
 XPButtonWidget::XPButtonWidget(ButtonContainer& container, const StoredButton& stored,
-                               QWidget* parent)
-    : QWidget(parent), container_(container), name_(stored.name), button_(*this), mouse_(button_),
-      command_(button_) {
+                               TextRenderer& text, ButtonScreen screen, QWidget* parent)
+    : QWidget(parent), container_(container), name_(stored.name), button_(*this),
+      renderer_(button_, text, screen), mouse_(button_), command_(button_) {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
-    setAttribute(Qt::WA_OpaquePaintEvent);
     setToolTip(ToQt(stored.toolTip));
     connect(&hoverTimer_, &QTimer::timeout, this, [this] { button_.OnHoverTimer(); });
     button_.ReadProperties(stored.properties);
@@ -144,40 +138,22 @@ void XPButtonWidget::PostKeyDownToContainer(int virtualKey, std::uint32_t) {
         new QKeyEvent(QEvent::KeyPress, forward ? Qt::Key_Tab : Qt::Key_Backtab, Qt::NoModifier));
 }
 
-void XPButtonWidget::paintEvent(QPaintEvent*) {
-    PaintFallback();
+void XPButtonWidget::SetRegion(const Region& region) {
+    setMask(ToQRegion(region));
 }
 
-void XPButtonWidget::PaintFallback() {
-    // A native push button showing the model's state: pressed, hovered,
-    // default, focused or disabled.
-    const ButtonVisualState& state = button_.VisualState();
-    QStylePainter painter(this);
-    painter.fillRect(rect(), ColourOf(button_.ContainerColour()));
-    QStyleOptionButton option;
-    option.initFrom(this);
-    option.text = ToQt(button_.Caption()).replace(QStringLiteral("||"), QStringLiteral("\n"));
-    option.state &= ~(QStyle::State_Sunken | QStyle::State_MouseOver | QStyle::State_HasFocus);
-    option.state |= QStyle::State_Raised;
-    if ((state.pressed && state.hover) || state.pressLook)
-        option.state |= QStyle::State_Sunken;
-    if (state.hover)
-        option.state |= QStyle::State_MouseOver;
-    if (hasFocus() && button_.ShowFocusRect())
-        option.state |= QStyle::State_HasFocus;
-    if (state.defaultLook)
-        option.features |= QStyleOptionButton::DefaultButton;
-    const DerivedColours& colours = button_.Colours();
-    const QColor face = ColourOf(state.hover ? colours.hoverFace : colours.face);
-    const QColor text = ColourOf(TranslateColour(button_.ForeColor()));
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        option.palette.setColor(group, QPalette::Button, face);
-        option.palette.setColor(group, QPalette::ButtonText, text);
-    }
-    option.palette.setColor(QPalette::Disabled, QPalette::Button, face);
-    painter.setFont(ToQFont(button_.Font()));
-    option.fontMetrics = painter.fontMetrics();
-    painter.drawControl(QStyle::CE_PushButton, option);
+void XPButtonWidget::Redraw() {
+    face_ = ToImage(renderer_.Paint());
+    repaint();
+}
+
+void XPButtonWidget::paintEvent(QPaintEvent*) {
+    // The window shows the face the button last painted; exposing it again
+    // paints nothing new (some looks last for one redraw only).
+    if (face_.isNull())
+        face_ = ToImage(renderer_.Paint());
+    QPainter painter(this);
+    painter.drawImage(0, 0, face_);
 }
 
 void XPButtonWidget::mousePressEvent(QMouseEvent* event) {

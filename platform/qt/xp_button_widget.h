@@ -2,6 +2,7 @@
 // An XPButton hosted as a Qt widget: the widget is the button's native
 // window (its ButtonHost). Mouse, keyboard, focus and the hover poll go to
 // the core's model; the model decides what happens and what is drawn.
+#include <QImage>
 #include <QShortcut>
 #include <QTimer>
 #include <QWidget>
@@ -11,6 +12,7 @@
 #include "button/command_button.h"
 #include "button/host.h"
 #include "button/main_window_buttons.h"
+#include "button/renderer.h"
 #include "button/xp_button.h"
 
 namespace tarvenel::qt {
@@ -18,7 +20,9 @@ namespace tarvenel::qt {
 class XPButtonWidget : public QWidget, public ButtonHost {
     Q_OBJECT
 public:
-    XPButtonWidget(ButtonContainer& container, const StoredButton& stored, QWidget* parent);
+    // text and screen: what the button's renderer draws its caption with.
+    XPButtonWidget(ButtonContainer& container, const StoredButton& stored, TextRenderer& text,
+                   ButtonScreen screen, QWidget* parent);
     ~XPButtonWidget() override;
 
     XPButton& Button() { return button_; }
@@ -34,6 +38,8 @@ public:
     void PropertyChanged(const std::string&) override {}
     int ScaleWidth() override { return width(); }
     int ScaleHeight() override { return height(); }
+    void SetClientWidth(int pixels) override { resize(pixels, height()); }
+    void SetRegion(const Region& region) override;
     void SetSurfaceEnabled(bool enabled) override { setEnabled(enabled); }
     void SetMousePointer(int pointer) override;
     std::optional<std::string> SetMouseIcon(const PicturePtr& icon) override;
@@ -46,7 +52,10 @@ public:
     bool IsCursorOverMe() override;
     ClientPoint CursorPosition() override;
     void PostKeyDownToContainer(int virtualKey, std::uint32_t keyData) override;
-    void Redraw() override { repaint(); }
+    // Paints the face through the core's renderer and shows it at once.
+    void Redraw() override;
+    // The face as last painted.
+    const QImage& Face() const { return face_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -61,15 +70,15 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void PaintFallback();
-
     ButtonContainer& container_;
     std::string name_;
     QTimer hoverTimer_;
     std::unique_ptr<QShortcut> accessKey_;
     XPButton button_;
+    ButtonRenderer renderer_; // after the button: it must not outlive it
     ClickSynthesiser mouse_;
     XPButtonCommand command_;
+    QImage face_;
 };
 
 // Classic virtual-key numbers of a Qt key (0 for keys the forms never see).

@@ -137,6 +137,24 @@ TEST_F(MainWindowTest, TheMaskCutsTheCornersAndTheSkinIsPainted) {
     EXPECT_TRUE(white);
 }
 
+TEST_F(MainWindowTest, TheButtonsShowTheCoresPaintedFaceInsideTheirRegion) {
+    Load();
+    XPButtonWidget& arm = window.XPButton(1);
+    EXPECT_EQ(arm.size(), QSize(81, 27));
+    const QRegion mask = arm.mask();
+    EXPECT_FALSE(mask.contains(QPoint(0, 0))); // rounded corners
+    EXPECT_TRUE(mask.contains(QPoint(40, 13)));
+    ASSERT_EQ(arm.Face().size(), arm.size());
+    const QImage shown = arm.grab().toImage();
+    EXPECT_EQ(shown.pixelColor(40, 3), arm.Face().pixelColor(40, 3));
+    // Enabling the cancel button repaints it in the enabled look.
+    XPButtonWidget& cancel = window.XPButton(2);
+    const QImage disabled = cancel.Face();
+    cancel.Command().SetEnabled(true);
+    EXPECT_TRUE(cancel.isEnabled());
+    EXPECT_NE(cancel.Face(), disabled);
+}
+
 TEST_F(MainWindowTest, ChoosingAnEntryRunsTheClickHandlerButTypingDoesNot) {
     Load();
     ComboWidget& month = window.Combo(2);
