@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShowEvent>
 #include <QWindow>
 #include <cmath>
 
@@ -346,8 +347,17 @@ void MainWindow::paintEvent(QPaintEvent*) {
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
+    // Showing the window, the first time or after it was hidden in the tray,
+    // runs the resize handler as the system does: the stored position wins
+    // over wherever the window was dragged.
     QWidget::showEvent(event);
-    if (background_.size() != size())
+    if (!event->spontaneous())
+        frm_.Form_Resize();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && !isMinimized())
         frm_.Form_Resize();
 }
 

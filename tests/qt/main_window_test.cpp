@@ -344,6 +344,11 @@ TEST_F(MainWindowTest, TheLeftButtonOnTheBackgroundOrClockLineMovesTheWindow) {
     QCoreApplication::sendEvent(&window, &up);
     EXPECT_NE(window.pos(), start);
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+
+    // Shown again (after the tray), the window is back at its stored place.
+    window.Hide();
+    window.Show();
+    EXPECT_EQ(window.pos(), start);
 }
 
 } // namespace
