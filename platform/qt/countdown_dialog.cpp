@@ -27,26 +27,6 @@ QColor ColourOf(Rgb rgb) {
                   static_cast<int>(rgb >> 16 & 0xFF));
 }
 
-// Virtual-key numbers of the keys the form may look at.
-int VirtualKey(int qtKey) {
-    switch (qtKey) {
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Space:
-        return 32;
-    case Qt::Key_Tab:
-        return 9;
-    default:
-        return (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) ||
-                       (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
-                   ? qtKey
-                   : 0;
-    }
-}
-
 } // namespace
 
 CountdownDialog::CountdownDialog(SystemVersion& version, PowerRequester& power, Dialogs& dialogs,
@@ -155,7 +135,7 @@ void CountdownDialog::reject() {
 }
 
 bool CountdownDialog::KeyDown(QKeyEvent* event) {
-    const int key = VirtualKey(event->key());
+    const int key = VirtualKeyOf(event->key());
     frm_.Form_KeyDown(key, ShiftNumber(event->modifiers()));
     return key == 27; // Escape belongs to the form; other keys go on
 }

@@ -19,6 +19,8 @@ namespace tarvenel::qt {
 int ButtonNumber(Qt::MouseButton button);
 int ButtonsNumber(Qt::MouseButtons buttons);
 int ShiftNumber(Qt::KeyboardModifiers modifiers);
+// Classic virtual-key numbers of a Qt key (0 for keys the forms never see).
+int VirtualKeyOf(int qtKey);
 
 // A label that reports presses and clicks (press and release over it).
 class LabelWidget : public QLabel, public Label {

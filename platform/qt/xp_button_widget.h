@@ -81,7 +81,4 @@ private:
     QImage face_;
 };
 
-// Classic virtual-key numbers of a Qt key (0 for keys the forms never see).
-int VirtualKeyOf(int qtKey);
-
 } // namespace tarvenel::qt
