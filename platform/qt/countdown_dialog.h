@@ -17,7 +17,7 @@ namespace tarvenel::qt {
 class CountdownDialog : public QDialog, public Form, public WindowZOrder {
     Q_OBJECT
 public:
-    // services.zOrder is ignored: the dialog orders itself.
+    // The dialog is its own window z-order: SetTopMost puts it above the rest.
     CountdownDialog(SystemVersion& version, PowerRequester& power, Dialogs& dialogs,
                     Timer& mainTimer2);
 
