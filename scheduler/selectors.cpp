@@ -1,16 +1,12 @@
 // The six date and time selectors and the target label.
 #include "app/text.h"
 #include "scheduler/frm_main.h"
+#include "scheduler/selector_entries.h"
 
 namespace tarvenel {
 namespace {
 
 constexpr const char* kTargetPrefix = "设定关机时间：";
-
-void FillNumbered(ComboBox& combo, int first, int last, const char* unit) {
-    for (int i = first; i <= last; ++i)
-        combo.AddItem(std::to_string(i) + unit);
-}
 
 } // namespace
 
@@ -27,12 +23,12 @@ void FrmMain::ResetSelectors() {
     state_.SetMinute = static_cast<std::int16_t>(now.minute);
     state_.SetSecond = static_cast<std::int16_t>(now.second);
 
-    c_.Combo1.SetText(std::to_string(now.year) + "年");
-    c_.Combo2.SetText(std::to_string(now.month) + "月");
-    c_.Combo3.SetText(std::to_string(now.day) + "日");
-    c_.Combo4.SetText(std::to_string(now.hour) + "时");
-    c_.Combo5.SetText(std::to_string(now.minute) + "分");
-    c_.Combo6.SetText(std::to_string(now.second) + "秒");
+    c_.Combo1.SetText(EntryText(now.year, "年"));
+    c_.Combo2.SetText(EntryText(now.month, "月"));
+    c_.Combo3.SetText(EntryText(now.day, "日"));
+    c_.Combo4.SetText(EntryText(now.hour, "时"));
+    c_.Combo5.SetText(EntryText(now.minute, "分"));
+    c_.Combo6.SetText(EntryText(now.second, "秒"));
     UpdateTargetCaption();
 
     FillNumbered(c_.Combo1, now.year, now.year + 1, "年");
@@ -71,7 +67,7 @@ void FrmMain::FillDayList() {
     FillNumbered(c_.Combo3, 1, days, "日");
     while (state_.SetDay > days)
         --state_.SetDay;
-    c_.Combo3.SetText(std::to_string(state_.SetDay) + "日");
+    c_.Combo3.SetText(EntryText(state_.SetDay, "日"));
 }
 
 void FrmMain::Combo3_Click() {

@@ -5,6 +5,7 @@
 #include "app/version.h"
 #include "preferences/links.h"
 #include "scheduler/frm_main.h"
+#include "scheduler/selector_entries.h"
 
 namespace tarvenel {
 namespace {
@@ -16,11 +17,6 @@ template <class Step> void SkipOnError(Step&& step) {
         step();
     } catch (const std::exception&) {
     }
-}
-
-void FillNumbered(ComboBox& combo, int first, int last, const char* unit) {
-    for (int i = first; i <= last; ++i)
-        combo.AddItem(std::to_string(i) + unit);
 }
 
 } // namespace
@@ -54,9 +50,9 @@ void FrmMain::Form_Load() {
     });
     SkipOnError([&] { ReadDefaultTime(); });
     SkipOnError([&] {
-        c_.Combo7.SetText(std::to_string(state_.GuDingHour) + "时");
-        c_.Combo8.SetText(std::to_string(state_.GuDingMinute) + "分");
-        c_.Combo9.SetText(std::to_string(state_.GuDingSecond) + "秒");
+        c_.Combo7.SetText(EntryText(state_.GuDingHour, "时"));
+        c_.Combo8.SetText(EntryText(state_.GuDingMinute, "分"));
+        c_.Combo9.SetText(EntryText(state_.GuDingSecond, "秒"));
     });
     SkipOnError([&] {
         // A default time already past today stays today: arming then refuses it.

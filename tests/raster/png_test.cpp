@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include <stb/stb_image_write.h>
+
+#include "raster/png.h"
+#include "support/reference_image.h"
+
+namespace tarvenel {
+namespace {
+
+void Append(void* context, void* data, int size) {
+    auto* out = static_cast<std::vector<unsigned char>*>(context);
+    out->insert(out->end(), static_cast<unsigned char*>(data),
+                static_cast<unsigned char*>(data) + size);
+}
+
+TEST(PngTest, KeepsColoursAndStraightAlpha) {
+    Bitmap bitmap(3, 2);
+    const Pixel pixels[] = {0xFF123456u, 0x00000000u, 0x80FF0000u,
+                            0xFFFFFFFFu, 0x01020304u, 0xFF00FF00u};
+    for (int i = 0; i < 6; ++i)
+        bitmap.Set(i % 3, i / 3, pixels[i]);
+    const Bitmap decoded = DecodePng(test::EncodePng(bitmap));
+    EXPECT_TRUE(decoded.SamePixels(bitmap));
+}
+
+TEST(PngTest, GreyPictureBecomesOpaqueGrey) {
+    const unsigned char grey[] = {0x00, 0x80, 0xFF, 0x10};
+    std::vector<unsigned char> png;
+    ASSERT_TRUE(stbi_write_png_to_func(Append, &png, 2, 2, 1, grey, 2));
+    const Bitmap decoded = DecodePng(png);
+    ASSERT_EQ(decoded.Width(), 2);
+    ASSERT_EQ(decoded.Height(), 2);
+    EXPECT_EQ(decoded.At(0, 0), 0xFF000000u);
+    EXPECT_EQ(decoded.At(1, 0), 0xFF808080u);
+    EXPECT_EQ(decoded.At(0, 1), 0xFFFFFFFFu);
+    EXPECT_EQ(decoded.At(1, 1), 0xFF101010u);
+}
+
+TEST(PngTest, BytesThatAreNoPngGiveAnEmptyBitmap) {
+    const unsigned char junk[] = {'G', 'I', 'F', '8', '9', 'a', 0, 0};
+    EXPECT_TRUE(DecodePng(junk).Empty());
+    EXPECT_TRUE(DecodePng({}).Empty());
+    // A PNG cut short.
+    Bitmap bitmap(8, 8, 0xFF336699u);
+    auto png = test::EncodePng(bitmap);
+    png.resize(png.size() / 2);
+    EXPECT_TRUE(DecodePng(png).Empty());
+}
+
+} // namespace
+} // namespace tarvenel
