@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include "platform/win32/wide.h"
+#include "raster/png.h"
 #include "shell/main_form_design.h"
 
 namespace tarvenel::win32 {
@@ -48,6 +49,8 @@ MainWindow::~MainWindow() {
         DeleteObject(font_);
     if (white_)
         DeleteObject(white_);
+    if (background_)
+        DeleteObject(background_);
 }
 
 void MainWindow::Register(HINSTANCE instance) {
@@ -73,6 +76,8 @@ bool MainWindow::Create() {
                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                         DEFAULT_PITCH | FF_DONTCARE, L"宋体");
     white_ = CreateSolidBrush(RGB(255, 255, 255));
+    skin_ = DecodePng(ArtworkPng(Artwork::Skin));
+    icon16Pixels_ = DecodePng(ArtworkPng(Artwork::Icon16));
 
     // No frame and no system caption: the skin draws both.
     window_ = CreateWindowExW(WS_EX_APPWINDOW, kClassName, L"",
@@ -180,10 +185,7 @@ void MainWindow::CreateControls() {
     auto background = [this](HDC dc, const RECT& area) { PaintBackground(dc, area); };
     tickWindow_.Create(window_, kImage1, Pixels(design::Image1), false);
     tickWindow_.SetFace(tick_.Get());
-    tickWindow_.onMouseDown = [this](const MouseEvent& e) {
-        if (e.button == 1)
-            BeginSystemMove();
-    };
+    tickWindow_.onMouseDown = [this](const MouseEvent& e) { DragOnMouseDown(e.button, *this); };
     image1_.Attach(tickWindow_.Handle());
 
     minWindow_.Create(window_, kImmin, Pixels(design::Immin), true);
@@ -305,7 +307,7 @@ LRESULT MainWindow::HandleControl(HWND control, UINT message, WPARAM wParam, LPA
     const int id = GetDlgCtrlID(control);
     if (id == kLabel0 || id == kLabel1) {
         if (message == WM_LBUTTONDOWN) {
-            BeginSystemMove();
+            DragOnMouseDown(kLeftButton, *this);
             return 0;
         }
         return DefSubclassProc(control, message, wParam, lParam);
@@ -413,9 +415,8 @@ void MainWindow::OnMouse(UINT message, WPARAM wParam, LPARAM lParam) {
             frm_->Form_MouseMove(held, ShiftState(), x, y); // also the icon's messages
         return;
     }
-    // Form_MouseDown and IMBar_MouseDown alike: only the left button drags.
-    if (MouseButtonOf(message) == 1)
-        BeginSystemMove();
+    // Form_MouseDown and IMBar_MouseDown alike.
+    DragOnMouseDown(MouseButtonOf(message), *this);
 }
 
 LRESULT MainWindow::OnControlColour(HDC dc, HWND control) {
@@ -431,7 +432,7 @@ LRESULT MainWindow::OnControlColour(HDC dc, HWND control) {
         SetTextColor(dc, Colour(kDefaultTimeColour));
     else if (id == kLbBR) {
         // Over the skin's bottom bar: white text, no background of its own.
-        SetTextColor(dc, RGB(255, 255, 255));
+        SetTextColor(dc, creditColour_);
         SetBkMode(dc, TRANSPARENT);
         return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
     }
@@ -456,32 +457,103 @@ void MainWindow::BeginSystemMove() {
 
 void MainWindow::PaintBackground(HDC dc, const RECT& area) {
     FillRect(dc, &area, white_);
+    if (!background_)
+        return;
+    HDC memory = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(memory, background_);
+    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory,
+           area.left, area.top, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
 }
 
 void MainWindow::Resize() {
-    RECT r{};
-    GetWindowRect(window_, &r);
-    const int w = (r.right - r.left) * kTwips;
-    const int h = (r.bottom - r.top) * kTwips;
+    RECT outer{};
+    GetWindowRect(window_, &outer);
     RECT credit{};
     GetWindowRect(GetDlgItem(window_, kLbBR), &credit);
-    const int creditW = (credit.right - credit.left) * kTwips;
-    const int creditH = (credit.bottom - credit.top) * kTwips;
-    auto place = [&](HWND child, int left, int top) {
-        SetWindowPos(child, nullptr, left / kTwips, top / kTwips, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    };
-    place(GetDlgItem(window_, kLbBR), w - creditW - 120, h - creditH - 75);
-    place(minWindow_.Handle(), w - 630, 75);
-    place(closeWindow_.Handle(), w - 315, 75);
     if (!storedPosition_)
-        storedPosition_ = POINT{frm_->WinLeft(), frm_->WinTop()};
-    POINT& p = *storedPosition_;
-    p.x = std::max<LONG>(0, std::min<LONG>(p.x, services_.screen.WidthTwips() - w));
-    p.y = std::max<LONG>(0, std::min<LONG>(p.y, services_.screen.HeightTwips() - h));
-    SetWindowPos(window_, nullptr, p.x / kTwips, p.y / kTwips, 0, 0,
+        storedPosition_ = WindowPosition{frm_->WinLeft(), frm_->WinTop()};
+    const FontSpec font; // the form's font: 宋体 9 pt
+    const MainWindowResizeInput input{
+        .width = (outer.right - outer.left) * kTwips,
+        .height = (outer.bottom - outer.top) * kTwips,
+        .creditWidth = (credit.right - credit.left) * kTwips,
+        .creditHeight = (credit.bottom - credit.top) * kTwips,
+        .skin = skin_,
+        .icon = icon16Pixels_,
+        .font = font,
+        .caption = caption_,
+        .screenWidth = static_cast<double>(services_.screen.WidthTwips()),
+        .screenHeight = static_cast<double>(services_.screen.HeightTwips())};
+    ResizeMainWindow(input, *storedPosition_, *this, text_);
+}
+
+void MainWindow::PlaceCredit(int left, int top, Rgb foreColour) {
+    creditColour_ = foreColour;
+    SetWindowPos(GetDlgItem(window_, kLbBR), nullptr, left / kTwips, top / kTwips, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void MainWindow::SetCaptionStripWidth(int width) {
+    captionStripWidth_ = width;
+}
+
+void MainWindow::PlaceMinimise(int left, int top) {
+    SetWindowPos(minWindow_.Handle(), nullptr, left / kTwips, top / kTwips, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::PlaceClose(int left, int top) {
+    SetWindowPos(closeWindow_.Handle(), nullptr, left / kTwips, top / kTwips, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::SetBackground(Bitmap background) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = background.Width();
+    info.bmiHeader.biHeight = -background.Height();
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!dib)
+        return;
+    Bitmap view = Bitmap::Wrap(static_cast<Pixel*>(bits), background.Width(), background.Height(),
+                               background.Width());
+    for (int y = 0; y < background.Height(); ++y)
+        std::copy_n(background.Row(y), background.Width(), view.Row(y));
+    if (background_)
+        DeleteObject(background_);
+    background_ = dib;
+    backgroundSize_ = {background.Width(), background.Height()};
+    // Everything drawn over the background shows it anew.
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void MainWindow::SetRegion(const Region& region) {
+    const std::vector<Rect> rects = region.Rectangles();
+    std::vector<char> data(sizeof(RGNDATAHEADER) + rects.size() * sizeof(RECT));
+    auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
+    header->dwSize = sizeof(RGNDATAHEADER);
+    header->iType = RDH_RECTANGLES;
+    header->nCount = static_cast<DWORD>(rects.size());
+    const Rect bounds = region.Bounds();
+    header->rcBound = {bounds.left, bounds.top, bounds.right, bounds.bottom};
+    auto* out = reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER));
+    for (std::size_t i = 0; i < rects.size(); ++i)
+        out[i] = {rects[i].left, rects[i].top, rects[i].right, rects[i].bottom};
+    HRGN handle = ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
+                                  reinterpret_cast<const RGNDATA*>(data.data()));
+    if (handle && !SetWindowRgn(window_, handle, TRUE))
+        DeleteObject(handle); // the window owns it only when it took it
+}
+
+void MainWindow::MoveTo(int left, int top) {
+    SetWindowPos(window_, nullptr, left / kTwips, top / kTwips, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::SetCaption(const std::string& text) {

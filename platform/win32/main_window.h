@@ -8,12 +8,15 @@
 #include <optional>
 
 #include "platform/win32/button_window.h"
+#include "platform/win32/gdi_text_renderer.h"
 #include "platform/win32/icons.h"
 #include "platform/win32/image_window.h"
 #include "platform/win32/win_controls.h"
 #include "platform/win32/win_notify_icon.h"
 #include "scheduler/frm_main.h"
+#include "shell/drag.h"
 #include "shell/main_form_design.h"
+#include "shell/main_window_skin.h"
 
 namespace tarvenel::win32 {
 
@@ -30,7 +33,7 @@ struct MainWindowServices {
     ProgramLocation location;
 };
 
-class MainWindow : public Form {
+class MainWindow : public Form, private MainWindowSurface, private WindowMover {
 public:
     MainWindow(HINSTANCE instance, MainWindowServices services);
     ~MainWindow() override;
@@ -55,6 +58,17 @@ public:
     void Unload() override;
 
 private:
+    // MainWindowSurface: what the resize handler changes.
+    void PlaceCredit(int left, int top, Rgb foreColour) override;
+    void SetCaptionStripWidth(int width) override;
+    void PlaceMinimise(int left, int top) override;
+    void PlaceClose(int left, int top) override;
+    void SetBackground(Bitmap background) override;
+    void SetRegion(const Region& region) override;
+    void MoveTo(int left, int top) override;
+    // WindowMover
+    void BeginSystemMove() override;
+
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR id, DWORD_PTR self);
@@ -69,7 +83,6 @@ private:
     bool OnSetCursor(HWND under);
     void Resize(); // Form_Resize
     void PaintBackground(HDC dc, const RECT& area);
-    void BeginSystemMove();
 
     HINSTANCE instance_;
     MainWindowServices services_;
@@ -77,7 +90,13 @@ private:
     HWND toolTip_ = nullptr;
     std::string caption_;
     bool discarded_ = false;
-    std::optional<POINT> storedPosition_; // WinLeft, WinTop in twips
+    std::optional<WindowPosition> storedPosition_; // WinLeft, WinTop in twips
+    GdiTextRenderer text_;
+    Bitmap skin_, icon16Pixels_;
+    HBITMAP background_ = nullptr; // the painted skin, a DIB section
+    SIZE backgroundSize_{};
+    int captionStripWidth_ = design::IMBar.width;
+    COLORREF creditColour_ = RGB(255, 255, 255);
 
     HFONT font_ = nullptr;
     HBRUSH white_ = nullptr;
