@@ -1,46 +1,69 @@
 #pragma once
-// The push buttons of the forms as a window class of their own
-// ("Tarvenel.XPButton"): mouse capture while pressed, a 50 ms hover poll,
-// Space and Enter, arrows handed to the container, and the focused button
-// shown as the default one.
-#include "platform/win32/win_api.h"
-
-#include <functional>
+// XPButton as a window class of its own ("Tarvenel.XPButton"): the native
+// window feeds the core's button model its mouse, keyboard, focus and timer
+// input and carries out what the model asks of its host (capture, the 237 /
+// 50 ms hover poll, arrows posted to the container, painting). The focused
+// button is shown as the container's default one.
+#include <memory>
+#include <optional>
 #include <string>
 
-#include "app/controls.h"
+#include "button/click_synthesiser.h"
+#include "button/command_button.h"
+#include "button/main_window_buttons.h"
+#include "button/xp_button.h"
+#include "platform/win32/win_api.h"
 
 namespace tarvenel::win32 {
 
-class ButtonWindow : public CommandButton {
+class ButtonWindow : private ButtonHost {
 public:
+    ButtonWindow();
+    ~ButtonWindow() override;
     static void Register(HINSTANCE instance);
-    HWND Create(HWND parent, int id, const RECT& pixels, const std::string& caption, HFONT font);
+    // Creates the window and loads the stored button into it.
+    HWND Create(HWND parent, int id, const RECT& pixels, ButtonContainer& container,
+                const StoredButton& stored);
     HWND Handle() const { return window_; }
-
-    std::string Caption() const override { return caption_; }
-    void SetCaption(const std::string& text) override;
-    bool Enabled() const override;
-    void SetEnabled(bool enabled) override;
-    void SetFocus() override;
-
-    std::function<void()> onClick;
+    XPButton& Model() { return button_; }
+    // The button as the forms' logic sees it.
+    CommandButton& View() { return view_; }
 
 private:
+    // ButtonHost
+    ButtonContainer& Container() override { return *container_; }
+    bool DisplayAsDefault() override;
+    std::string Name() override { return name_; }
+    bool DesignMode() override { return false; }
+    void MessageBox(const std::string& text, int style, const std::string& caption) override;
+    void PropertyChanged(const std::string&) override {}
+    int ScaleWidth() override;
+    int ScaleHeight() override;
+    void SetSurfaceEnabled(bool enabled) override;
+    void SetMousePointer(int) override {}
+    std::optional<std::string> SetMouseIcon(const PicturePtr&) override { return std::nullopt; }
+    void SetAccessKeys(const std::string&) override {}
+    void SetFocus() override;
+    void SetCapture() override;
+    void ReleaseCapture() override;
+    void StartTimer(int id, int periodMs) override;
+    void StopTimer(int id) override;
+    bool IsCursorOverMe() override;
+    ClientPoint CursorPosition() override;
+    void PostKeyDownToContainer(int virtualKey, std::uint32_t keyData) override;
+    void Redraw() override;
+
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void Paint();
-    void Redraw();
-    void StartHoverPoll();
-    void PollHover();
-    void Click();
+    void Paint(HDC dc);
 
     HWND window_ = nullptr;
+    ButtonContainer* container_ = nullptr;
+    std::string name_;
     HFONT font_ = nullptr;
-    std::string caption_;
-    bool pressed_ = false; // left button or Space held on the button
-    bool hover_ = false;
-    bool hoverTimer_ = false;
+    XPButton button_;
+    ClickSynthesiser clicks_;
+    XPButtonCommand view_;
 };
 
 } // namespace tarvenel::win32

@@ -1,7 +1,5 @@
 #include "platform/win32/image_window.h"
 
-#include <windowsx.h>
-
 #include "platform/win32/win_controls.h"
 
 namespace tarvenel::win32 {
@@ -48,8 +46,8 @@ LRESULT CALLBACK ImageWindow::Proc(HWND window, UINT message, WPARAM wParam, LPA
 
 LRESULT ImageWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     auto event = [&](int button) {
-        return MouseEvent{button, ShiftState(), GET_X_LPARAM(lParam) * kTwipsPerPixel,
-                          GET_Y_LPARAM(lParam) * kTwipsPerPixel};
+        return MouseEvent{button, ShiftState(), XOfMouse(lParam) * kTwipsPerPixel,
+                          YOfMouse(lParam) * kTwipsPerPixel};
     };
     auto run = [](const auto& handler, const auto&... args) {
         if (handler)
@@ -80,7 +78,7 @@ LRESULT ImageWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         run(onMouseUp, event(MouseButtonOf(message)));
         RECT r{};
         GetClientRect(window_, &r);
-        const POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        const POINT p{XOfMouse(lParam), YOfMouse(lParam)};
         const bool click = message == WM_LBUTTONUP && leftDown_ && PtInRect(&r, p);
         if (message == WM_LBUTTONUP)
             leftDown_ = false;

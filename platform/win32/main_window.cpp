@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 #include <uxtheme.h>
-#include <windowsx.h>
 
 #include "platform/win32/wide.h"
 #include "raster/png.h"
@@ -94,14 +93,34 @@ bool MainWindow::Create() {
     notifyIcon_ = std::make_unique<WinNotifyIcon>(window_, icon32_.Get());
 
     auto& s = services_;
-    frm_ = std::make_unique<FrmMain>(
-        FrmMainControls{*this,      label0_,    label1_,     lbBR_,       combos_[0],
-                        combos_[1], combos_[2], combos_[3],  combos_[4],  combos_[5],
-                        combos_[6], combos_[7], combos_[8],  checks_[0],  checks_[1],
-                        checks_[2], checks_[3], buttons_[0], buttons_[1], buttons_[2],
-                        image1_,    *immin_,    *imclose_,   timer1_,     timer2_},
-        FrmMainServices{s.clock, s.dateText, s.settings, s.dialogs, s.startup, *notifyIcon_,
-                        s.countdown, s.urls, s.exit, s.screen, s.location});
+    frm_ = std::make_unique<FrmMain>(FrmMainControls{*this,
+                                                     label0_,
+                                                     label1_,
+                                                     lbBR_,
+                                                     combos_[0],
+                                                     combos_[1],
+                                                     combos_[2],
+                                                     combos_[3],
+                                                     combos_[4],
+                                                     combos_[5],
+                                                     combos_[6],
+                                                     combos_[7],
+                                                     combos_[8],
+                                                     checks_[0],
+                                                     checks_[1],
+                                                     checks_[2],
+                                                     checks_[3],
+                                                     buttons_[0].View(),
+                                                     buttons_[1].View(),
+                                                     buttons_[2].View(),
+                                                     image1_,
+                                                     *immin_,
+                                                     *imclose_,
+                                                     timer1_,
+                                                     timer2_},
+                                     FrmMainServices{s.clock, s.dateText, s.settings, s.dialogs,
+                                                     s.startup, *notifyIcon_, s.countdown, s.urls,
+                                                     s.exit, s.screen, s.location});
     return true;
 }
 
@@ -158,15 +177,15 @@ void MainWindow::CreateControls() {
     }
 
     const ControlDesign* buttons[] = {&design::XPButton1, &design::XPButton2, &design::XPButton3};
+    const auto stored = MainWindowButtons();
     for (int i = 0; i < 3; ++i) {
         HWND button = buttons_[i].Create(window_, kButton1 + i, Pixels(*buttons[i]),
-                                         buttons[i]->caption, font_);
-        AddToolTip(button, buttons[i]->toolTip);
+                                         buttonContainer_, stored[i]);
+        AddToolTip(button, stored[i].toolTip.c_str());
     }
-    buttons_[0].onClick = [this] { frm_->ArmSchedule(); };
-    buttons_[1].onClick = [this] { frm_->CancelSchedule(); };
-    buttons_[2].onClick = [this] { frm_->ResetSelectors(); };
-    buttons_[1].SetEnabled(false); // nothing to cancel yet
+    buttons_[0].Model().events.Click = [this] { frm_->ArmSchedule(); };
+    buttons_[1].Model().events.Click = [this] { frm_->CancelSchedule(); };
+    buttons_[2].Model().events.Click = [this] { frm_->ResetSelectors(); };
 
     const ControlDesign* checks[] = {&design::Check1, &design::Check2, &design::Check3,
                                      &design::Check4};
@@ -328,8 +347,8 @@ LRESULT MainWindow::HandleControl(HWND control, UINT message, WPARAM wParam, LPA
                 ReleaseCapture();
             const int button = MouseButtonOf(message);
             const int shift = ShiftState();
-            const float x = static_cast<float>(GET_X_LPARAM(lParam));
-            const float y = static_cast<float>(GET_Y_LPARAM(lParam));
+            const float x = static_cast<float>(XOfMouse(lParam));
+            const float y = static_cast<float>(YOfMouse(lParam));
             switch (id - kCheck1) {
             case 0:
                 frm_->Check1_MouseUp(button, shift, x, y);
@@ -398,8 +417,8 @@ void MainWindow::OnCommand(int id, int code) {
 }
 
 void MainWindow::OnMouse(UINT message, WPARAM wParam, LPARAM lParam) {
-    const float x = static_cast<float>(GET_X_LPARAM(lParam) * kTwips);
-    const float y = static_cast<float>(GET_Y_LPARAM(lParam) * kTwips);
+    const float x = static_cast<float>(XOfMouse(lParam) * kTwips);
+    const float y = static_cast<float>(YOfMouse(lParam) * kTwips);
     if (message == WM_MOUSEMOVE) {
         const int held = (wParam & MK_LBUTTON ? 1 : 0) | (wParam & MK_RBUTTON ? 2 : 0) |
                          (wParam & MK_MBUTTON ? 4 : 0);

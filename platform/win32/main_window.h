@@ -107,6 +107,7 @@ private:
     HWND label2_ = nullptr, label3_ = nullptr;
     WinComboBox combos_[9];
     WinCheckBox checks_[4];
+    ButtonContainer buttonContainer_{0xFFFFFF}; // the form is white
     ButtonWindow buttons_[3];
     ImageWindow tickWindow_, minWindow_, closeWindow_;
     WinPicture image1_;

@@ -7,3 +7,11 @@
 #undef MessageBox
 #undef ExitWindows
 #undef LookupPrivilegeValue
+
+// Signed client coordinates of a mouse message.
+inline int XOfMouse(LPARAM lParam) {
+    return static_cast<short>(LOWORD(lParam));
+}
+inline int YOfMouse(LPARAM lParam) {
+    return static_cast<short>(HIWORD(lParam));
+}

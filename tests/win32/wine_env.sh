@@ -78,10 +78,50 @@ reg_value() {
         awk -v name="$2" '$1 == name { $1 = ""; $2 = ""; sub(/^  /, ""); print; found = 1 } END { exit !found }'
 }
 
+# Predicates for wait_for.
+has_window() { [ -n "$(window_of "$1")" ]; }
+has_visible_window() { [ -n "$(visible_window_of "$1")" ]; }
+no_visible_window() { [ -z "$(visible_window_of "$1")" ]; }
+file_has() { grep -q "$2" "$1" 2>/dev/null; }
+
 window_of() { { xdotool search --name "^$1\$" 2>/dev/null || true; } | head -n1; }
 visible_window_of() { { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; } | head -n1; }
 
 fail() {
     echo "FAIL: $*" >&2
     exit 1
+}
+
+# start_program [ENV=VALUE...]: starts tarvenel.exe in the background.
+start_program() {
+    env "$@" timeout --kill-after=5 300 wine "$EXE" >>"$E2E_DIR/wine.log" 2>&1 &
+    PROGRAM_PID=$!
+}
+
+# Window geometry as shell variables X, Y, WIDTH, HEIGHT.
+window_geometry() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+}
+
+# click_at WINDOW X Y: a left click at client pixel (X, Y) of the window.
+click_at() {
+    window_geometry "$1"
+    xdotool mousemove $((X + $2)) $((Y + $3)) click 1
+}
+
+# The colour of one screen pixel as rrggbb.
+pixel_at() {
+    import -silent -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
+        sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p' | tr 'A-F' 'a-f'
+}
+
+# answer_message TEXT_KEY: waits for a message box titled "Tarvenel" and
+# presses the key in it.
+answer_message() {
+    local box
+    wait_for 20 has_visible_window Tarvenel || fail "no message box appeared"
+    box=$(visible_window_of Tarvenel)
+    xdotool windowactivate --sync "$box" >/dev/null 2>&1 || xdotool windowfocus "$box" || true
+    xdotool key --clearmodifiers "$1"
+    wait_for 10 no_visible_window Tarvenel || fail "the message box stayed"
 }
