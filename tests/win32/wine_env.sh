@@ -14,8 +14,17 @@ export WINEARCH=win64
 # Runs a command with a time limit: nothing here may hang the test run.
 limit() { timeout --kill-after=5 "$@"; }
 
-# The template prefix: made once, then only copied.
+# The template prefix: made once, then only copied. Tests running side by
+# side wait for each other here.
 ensure_template_prefix() {
+    mkdir -p "$E2E_DIR"
+    exec 9>"$E2E_DIR/template.lock"
+    flock 9
+    make_template_prefix
+    flock -u 9
+}
+
+make_template_prefix() {
     [ -f "$TEMPLATE_PREFIX/.ready" ] && return 0
     rm -rf "$TEMPLATE_PREFIX"
     mkdir -p "$TEMPLATE_PREFIX"
@@ -124,4 +133,44 @@ answer_message() {
     xdotool windowactivate --sync "$box" >/dev/null 2>&1 || xdotool windowfocus "$box" || true
     xdotool key --clearmodifiers "$1"
     wait_for 10 no_visible_window Tarvenel || fail "the message box stayed"
+}
+
+# Settles after a window has appeared: Wine maps it before it takes input.
+settle() { sleep 1; }
+
+# stop_session: ends the prefix's Wine session (the registry is written out).
+stop_session() {
+    limit 20 wineserver -k >/dev/null 2>&1 || true
+    limit 20 wineserver -w >/dev/null 2>&1 || true
+}
+
+# saved_value FILE NAME: a value's data as the prefix's registry file keeps it
+# (backslashes doubled, NUL characters as \0).
+saved_value() {
+    grep -a "^\"$2\"=" "$1" | head -n1 | sed "s/^\"$2\"=\"//; s/\"\$//"
+}
+
+# The program's path as Windows sees it (drive Z: is the root).
+windows_path_of() { echo "Z:$1" | tr / '\\'; }
+
+# seed_settings NAME=VALUE...: text values under the program's settings key.
+seed_settings() {
+    local pair
+    for pair in "$@"; do
+        limit 30 wine reg add 'HKCU\Software\Tarvenel\SetLog' /v "${pair%%=*}" /t REG_SZ \
+            /d "${pair#*=}" /f >/dev/null 2>&1 || fail "could not seed ${pair%%=*}"
+    done
+}
+
+# seed_default_time SECONDS: the preset default time that many seconds from
+# now, switched on together with automatic arming (without the message), so
+# that the program arms at once when it starts. Prints the target's epoch.
+seed_default_time() {
+    local target
+    target=$(($(date +%s) + $1))
+    # The target must still be today: the date stays the one of the start.
+    [ "$(date -d "@$target" +%F)" = "$(date +%F)" ] || { sleep $(($1 + 2)); target=$(($(date +%s) + $1)); }
+    seed_settings AutoOK=1 MsgOK=0 GuDingTime=1 "GuDingH=$(date -d "@$target" +%-H)" \
+        "GuDingM=$(date -d "@$target" +%-M)" "GuDingS=$(date -d "@$target" +%-S)"
+    echo "$target"
 }
