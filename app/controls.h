@@ -12,6 +12,9 @@ public:
     virtual ~Label() = default;
     virtual std::string Caption() const = 0;
     virtual void SetCaption(const std::string& text) = 0;
+    // Size in twips.
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
 };
 
 // A drop-down list with an editable text field.
@@ -93,6 +96,9 @@ public:
     virtual bool Visible() const = 0;
     virtual void SetWindowState(WindowState state) = 0;
     virtual void SetSize(int widthTwips, int heightTwips) = 0;
+    // Current outer size in twips (0 while minimised, where it means nothing).
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
     // Closes the window for good; the front end runs the form's unload
     // handler as it goes.
     virtual void Unload() = 0;

@@ -13,8 +13,12 @@
 #include "preferences/settings.h"
 #include "preferences/startup_list.h"
 #include "preferences/url_opener.h"
+#include "raster/bitmap.h"
+#include "raster/text_renderer.h"
 #include "scheduler/clock.h"
 #include "scheduler/schedule_state.h"
+#include "shell/drag.h"
+#include "shell/main_window_skin.h"
 #include "shell/notify_icon.h"
 
 namespace tarvenel {
@@ -66,6 +70,9 @@ struct FrmMainServices {
     UrlOpener& urls;
     ProgramExit& exit;
     Screen& screen;
+    MainWindowSurface& surface; // what the resize handler paints and places
+    WindowMover& mover;
+    TextRenderer& text;
     ProgramLocation location;
 };
 
@@ -129,6 +136,17 @@ public:
     // arrive here too, as a move whose X is the message number in pixels.
     void Form_MouseMove(int button, int shift, float x, float y);
 
+    // Skin, shape and place of the window: run on every resize, the first
+    // showing included.
+    void Form_Resize();
+
+    // Dragging the window by its background and passive controls.
+    void Form_MouseDown(int button, int shift, float x, float y);
+    void IMBar_MouseDown(int button, int shift, float x, float y);
+    void Image1_MouseDown(int button, int shift, float x, float y);
+    void Label0_MouseDown(int button, int shift, float x, float y);
+    void Label1_MouseDown(int button, int shift, float x, float y);
+
     // Notification area.
     void Immin_Click();      // hide to the notification area when armed
     void Form_QueryUnload(); // the icon goes with the window
@@ -136,8 +154,8 @@ public:
     const ScheduleState& State() const { return state_; }
     const std::string& AppDir() const { return appDir_; }
     const std::string& StartupCommand() const { return startupCommand_; }
-    int WinLeft() const { return winLeft_; }
-    int WinTop() const { return winTop_; }
+    int WinLeft() const { return winPosition_.left; }
+    int WinTop() const { return winPosition_.top; }
 
 private:
     void FillDayList();
@@ -169,8 +187,9 @@ private:
     CaptionImage imclose_{c_.Imclose, {}};
     std::string appDir_;
     std::string startupCommand_;
-    int winLeft_ = 0;
-    int winTop_ = 0;
+    WindowPosition winPosition_; // twips
+    Bitmap skin_;                // decoded on the first resize
+    Bitmap icon_;
 };
 
 } // namespace tarvenel

@@ -29,8 +29,8 @@ void FrmMain::Form_Load() {
     appDir_ = AppDirOf(s_.location);
     startupCommand_ = StartupCommandOf(s_.location);
     c_.form.SetSize(kMainWidthTwips, kMainHeightTwips);
-    winLeft_ = (s_.screen.WidthTwips() - kMainWidthTwips) / 2;
-    winTop_ = (s_.screen.HeightTwips() - kMainHeightTwips) / 2;
+    winPosition_.left = (s_.screen.WidthTwips() - kMainWidthTwips) / 2;
+    winPosition_.top = (s_.screen.HeightTwips() - kMainHeightTwips) / 2;
     c_.form.SetCaption(TitleWithVersion());
     c_.LbBR.SetCaption(kCreditLine);
 

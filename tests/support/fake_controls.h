@@ -13,7 +13,11 @@ class FakeLabel : public Label {
 public:
     std::string Caption() const override { return caption; }
     void SetCaption(const std::string& text) override { caption = text; }
+    int Width() const override { return width; }
+    int Height() const override { return height; }
     std::string caption;
+    int width = 1800;
+    int height = 180;
 };
 
 class FakeComboBox : public ComboBox {
@@ -97,6 +101,8 @@ public:
     void Hide() override { visible = false; }
     bool Visible() const override { return visible; }
     void SetWindowState(WindowState value) override { state = value; }
+    int Width() const override { return width; }
+    int Height() const override { return height; }
     void SetSize(int w, int h) override {
         width = w;
         height = h;

@@ -2,6 +2,7 @@
 // frmMain's logic wired to in-memory controls and services.
 #include <string>
 
+#include "raster/fixed_cell_text.h"
 #include "scheduler/frm_main.h"
 #include "support/fake_controls.h"
 #include "support/fake_services.h"
@@ -32,6 +33,9 @@ struct MainWindowHarness {
     FakeUrlOpener urls;
     FakeExit exit;
     FakeScreen screen;
+    FakeSurface surface;
+    FakeMover mover;
+    FixedCellText text;
     ProgramLocation location{"C:\\Tools\\", "timer", ".exe", '\\'};
 
     FrmMain frm{FrmMainControls{form,   Label0,  Label1, LbBR,      Combo1,    Combo2,    Combo3,
@@ -39,7 +43,7 @@ struct MainWindowHarness {
                                 Check2, Check3,  Check4, XPButton1, XPButton2, XPButton3, Image1,
                                 Immin,  Imclose, Timer1, Timer2},
                 FrmMainServices{clock, dateText, settings, dialogs, startup, notifyIcon, countdown,
-                                urls, exit, screen, location}};
+                                urls, exit, screen, surface, mover, text, location}};
 
     MainWindowHarness() { XPButton2.enabled = false; }
 
