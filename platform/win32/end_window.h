@@ -58,6 +58,8 @@ public:
     bool Visible() const override { return IsWindowVisible(window_) != FALSE; }
     void SetWindowState(WindowState state) override;
     void SetSize(int widthTwips, int heightTwips) override;
+    int Width() const override { return WidthTwips(window_); }
+    int Height() const override { return HeightTwips(window_); }
     void Unload() override;
 
 private:

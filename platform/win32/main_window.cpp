@@ -4,7 +4,6 @@
 #include <uxtheme.h>
 
 #include "platform/win32/wide.h"
-#include "raster/png.h"
 #include "shell/main_form_design.h"
 
 namespace tarvenel::win32 {
@@ -75,8 +74,6 @@ bool MainWindow::Create() {
                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                         DEFAULT_PITCH | FF_DONTCARE, L"宋体");
     white_ = CreateSolidBrush(RGB(255, 255, 255));
-    skin_ = DecodePng(ArtworkPng(Artwork::Skin));
-    icon16Pixels_ = DecodePng(ArtworkPng(Artwork::Icon16));
 
     // No frame and no system caption: the skin draws both.
     window_ = CreateWindowExW(WS_EX_APPWINDOW, kClassName, L"",
@@ -93,34 +90,34 @@ bool MainWindow::Create() {
     notifyIcon_ = std::make_unique<WinNotifyIcon>(window_, icon32_.Get());
 
     auto& s = services_;
-    frm_ = std::make_unique<FrmMain>(FrmMainControls{*this,
-                                                     label0_,
-                                                     label1_,
-                                                     lbBR_,
-                                                     combos_[0],
-                                                     combos_[1],
-                                                     combos_[2],
-                                                     combos_[3],
-                                                     combos_[4],
-                                                     combos_[5],
-                                                     combos_[6],
-                                                     combos_[7],
-                                                     combos_[8],
-                                                     checks_[0],
-                                                     checks_[1],
-                                                     checks_[2],
-                                                     checks_[3],
-                                                     buttons_[0].View(),
-                                                     buttons_[1].View(),
-                                                     buttons_[2].View(),
-                                                     image1_,
-                                                     *immin_,
-                                                     *imclose_,
-                                                     timer1_,
-                                                     timer2_},
-                                     FrmMainServices{s.clock, s.dateText, s.settings, s.dialogs,
-                                                     s.startup, *notifyIcon_, s.countdown, s.urls,
-                                                     s.exit, s.screen, s.location});
+    frm_ = std::make_unique<FrmMain>(
+        FrmMainControls{*this,
+                        label0_,
+                        label1_,
+                        lbBR_,
+                        combos_[0],
+                        combos_[1],
+                        combos_[2],
+                        combos_[3],
+                        combos_[4],
+                        combos_[5],
+                        combos_[6],
+                        combos_[7],
+                        combos_[8],
+                        checks_[0],
+                        checks_[1],
+                        checks_[2],
+                        checks_[3],
+                        buttons_[0].View(),
+                        buttons_[1].View(),
+                        buttons_[2].View(),
+                        image1_,
+                        *immin_,
+                        *imclose_,
+                        timer1_,
+                        timer2_},
+        FrmMainServices{s.clock, s.dateText, s.settings, s.dialogs, s.startup, *notifyIcon_,
+                        s.countdown, s.urls, s.exit, s.screen, *this, *this, text_, s.location});
     return true;
 }
 
@@ -204,7 +201,9 @@ void MainWindow::CreateControls() {
     auto background = [this](HDC dc, const RECT& area) { PaintBackground(dc, area); };
     tickWindow_.Create(window_, kImage1, Pixels(design::Image1), false);
     tickWindow_.SetFace(tick_.Get());
-    tickWindow_.onMouseDown = [this](const MouseEvent& e) { DragOnMouseDown(e.button, *this); };
+    tickWindow_.onMouseDown = [this](const MouseEvent& e) {
+        frm_->Image1_MouseDown(e.button, e.shift, e.x, e.y);
+    };
     image1_.Attach(tickWindow_.Handle());
 
     minWindow_.Create(window_, kImmin, Pixels(design::Immin), true);
@@ -299,7 +298,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_SIZE:
         if (wParam == SIZE_RESTORED && IsWindowVisible(window_))
-            Resize();
+            frm_->Form_Resize();
         return 0;
     case WM_CLOSE:
         Unload();
@@ -325,8 +324,13 @@ LRESULT CALLBACK MainWindow::ControlProc(HWND control, UINT message, WPARAM wPar
 LRESULT MainWindow::HandleControl(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     const int id = GetDlgCtrlID(control);
     if (id == kLabel0 || id == kLabel1) {
-        if (message == WM_LBUTTONDOWN) {
-            DragOnMouseDown(kLeftButton, *this);
+        if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN) {
+            const float x = static_cast<float>(XOfMouse(lParam) * kTwips);
+            const float y = static_cast<float>(YOfMouse(lParam) * kTwips);
+            if (id == kLabel0)
+                frm_->Label0_MouseDown(MouseButtonOf(message), ShiftState(), x, y);
+            else
+                frm_->Label1_MouseDown(MouseButtonOf(message), ShiftState(), x, y);
             return 0;
         }
         return DefSubclassProc(control, message, wParam, lParam);
@@ -419,23 +423,23 @@ void MainWindow::OnCommand(int id, int code) {
 void MainWindow::OnMouse(UINT message, WPARAM wParam, LPARAM lParam) {
     const float x = static_cast<float>(XOfMouse(lParam) * kTwips);
     const float y = static_cast<float>(YOfMouse(lParam) * kTwips);
+    // The caption strip runs from its left edge to the caption images.
+    const RECT strip{design::IMBar.left, design::IMBar.top, design::IMBar.left + captionStripWidth_,
+                     design::IMBar.top + design::IMBar.height};
+    const bool onStrip = x >= strip.left && x < strip.right && y >= strip.top && y < strip.bottom;
+    const int shift = ShiftState();
     if (message == WM_MOUSEMOVE) {
         const int held = (wParam & MK_LBUTTON ? 1 : 0) | (wParam & MK_RBUTTON ? 2 : 0) |
                          (wParam & MK_MBUTTON ? 4 : 0);
-        // The caption strip runs from its left edge to the caption images.
-        RECT strip{design::IMBar.left, design::IMBar.top, 0,
-                   design::IMBar.top + design::IMBar.height};
-        RECT client{};
-        GetClientRect(window_, &client);
-        strip.right = client.right * kTwips - 675 + design::IMBar.left;
-        if (x >= strip.left && x < strip.right && y >= strip.top && y < strip.bottom)
-            frm_->IMBar_MouseMove(held, ShiftState(), x - strip.left, y);
+        if (onStrip)
+            frm_->IMBar_MouseMove(held, shift, x - strip.left, y);
         else
-            frm_->Form_MouseMove(held, ShiftState(), x, y); // also the icon's messages
-        return;
+            frm_->Form_MouseMove(held, shift, x, y); // also the icon's messages
+    } else if (onStrip) {
+        frm_->IMBar_MouseDown(MouseButtonOf(message), shift, x - strip.left, y);
+    } else {
+        frm_->Form_MouseDown(MouseButtonOf(message), shift, x, y);
     }
-    // Form_MouseDown and IMBar_MouseDown alike.
-    DragOnMouseDown(MouseButtonOf(message), *this);
 }
 
 LRESULT MainWindow::OnControlColour(HDC dc, HWND control) {
@@ -484,28 +488,6 @@ void MainWindow::PaintBackground(HDC dc, const RECT& area) {
            area.left, area.top, SRCCOPY);
     SelectObject(memory, old);
     DeleteDC(memory);
-}
-
-void MainWindow::Resize() {
-    RECT outer{};
-    GetWindowRect(window_, &outer);
-    RECT credit{};
-    GetWindowRect(GetDlgItem(window_, kLbBR), &credit);
-    if (!storedPosition_)
-        storedPosition_ = WindowPosition{frm_->WinLeft(), frm_->WinTop()};
-    const FontSpec font; // the form's font: 宋体 9 pt
-    const MainWindowResizeInput input{
-        .width = (outer.right - outer.left) * kTwips,
-        .height = (outer.bottom - outer.top) * kTwips,
-        .creditWidth = (credit.right - credit.left) * kTwips,
-        .creditHeight = (credit.bottom - credit.top) * kTwips,
-        .skin = skin_,
-        .icon = icon16Pixels_,
-        .font = font,
-        .caption = caption_,
-        .screenWidth = static_cast<double>(services_.screen.WidthTwips()),
-        .screenHeight = static_cast<double>(services_.screen.HeightTwips())};
-    ResizeMainWindow(input, *storedPosition_, *this, text_);
 }
 
 void MainWindow::PlaceCredit(int left, int top, Rgb foreColour) {
@@ -583,7 +565,7 @@ void MainWindow::SetCaption(const std::string& text) {
 void MainWindow::Show() {
     ShowWindow(window_, IsIconic(window_) ? SW_RESTORE : SW_SHOW);
     SetForegroundWindow(window_);
-    Resize();
+    frm_->Form_Resize();
 }
 
 void MainWindow::Hide() {
@@ -604,6 +586,14 @@ void MainWindow::SetWindowState(WindowState state) {
 void MainWindow::SetSize(int widthTwips, int heightTwips) {
     SetWindowPos(window_, nullptr, 0, 0, widthTwips / kTwips, heightTwips / kTwips,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int MainWindow::Width() const {
+    return IsIconic(window_) ? 0 : WidthTwips(window_);
+}
+
+int MainWindow::Height() const {
+    return IsIconic(window_) ? 0 : HeightTwips(window_);
 }
 
 void MainWindow::Unload() {

@@ -33,7 +33,7 @@ struct MainWindowServices {
     ProgramLocation location;
 };
 
-class MainWindow : public Form, private MainWindowSurface, private WindowMover {
+class MainWindow : public Form, public MainWindowSurface, public WindowMover {
 public:
     MainWindow(HINSTANCE instance, MainWindowServices services);
     ~MainWindow() override;
@@ -55,6 +55,8 @@ public:
     bool Visible() const override;
     void SetWindowState(WindowState state) override;
     void SetSize(int widthTwips, int heightTwips) override;
+    int Width() const override;
+    int Height() const override;
     void Unload() override;
 
 private:
@@ -81,7 +83,6 @@ private:
     void OnMouse(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnControlColour(HDC dc, HWND control);
     bool OnSetCursor(HWND under);
-    void Resize(); // Form_Resize
     void PaintBackground(HDC dc, const RECT& area);
 
     HINSTANCE instance_;
@@ -90,9 +91,7 @@ private:
     HWND toolTip_ = nullptr;
     std::string caption_;
     bool discarded_ = false;
-    std::optional<WindowPosition> storedPosition_; // WinLeft, WinTop in twips
     GdiTextRenderer text_;
-    Bitmap skin_, icon16Pixels_;
     HBITMAP background_ = nullptr; // the painted skin, a DIB section
     SIZE backgroundSize_{};
     int captionStripWidth_ = design::IMBar.width;

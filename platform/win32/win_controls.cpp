@@ -21,6 +21,23 @@ std::string WinLabel::Caption() const {
 void WinLabel::SetCaption(const std::string& text) {
     SetWindowTextW(window_, Widen(text).c_str());
 }
+int WinLabel::Width() const {
+    return WidthTwips(window_);
+}
+int WinLabel::Height() const {
+    return HeightTwips(window_);
+}
+
+int WidthTwips(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return (r.right - r.left) * 15;
+}
+int HeightTwips(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return (r.bottom - r.top) * 15;
+}
 
 void WinComboBox::Clear() {
     // Only the list: the text field keeps what it shows.

@@ -13,6 +13,8 @@ public:
     void Attach(HWND window) { window_ = window; }
     std::string Caption() const override;
     void SetCaption(const std::string& text) override;
+    int Width() const override; // twips
+    int Height() const override;
 
 private:
     HWND window_;
@@ -84,6 +86,10 @@ private:
     int interval_;
     bool enabled_;
 };
+
+// A window's outer size in twips (15 to the pixel on the forms' grid).
+int WidthTwips(HWND window);
+int HeightTwips(HWND window);
 
 // Mouse-event arguments of the forms: button 1 left, 2 right, 4 middle;
 // shift 1 Shift, 2 Ctrl, 4 Alt.
