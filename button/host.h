@@ -8,6 +8,7 @@
 
 #include "button/container.h"
 #include "button/picture.h"
+#include "raster/region.h"
 
 namespace tarvenel {
 
@@ -37,6 +38,12 @@ public:
     // Client size in pixels.
     virtual int ScaleWidth() = 0;
     virtual int ScaleHeight() = 0;
+    // Makes the button this many pixels wide (a slanted button needs room
+    // beside its slants); ScaleWidth() answers the new width at once.
+    virtual void SetClientWidth(int pixels) = 0;
+    // The outline of the button's window: nothing outside it is shown, and
+    // the mouse outside it is not over the button.
+    virtual void SetRegion(const Region& region) = 0;
 
     // The native surface: enabled state, cursor and access key.
     virtual void SetSurfaceEnabled(bool enabled) = 0;

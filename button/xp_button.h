@@ -148,6 +148,9 @@ public:
     void Refresh();
     // While delayed, every redraw is skipped; ending the delay redraws once.
     void DelayDrawing(bool delay);
+    // Sets or clears the delay without drawing (the painter resizing the
+    // button in the middle of a resize sequence).
+    void HoldDrawing(bool delay) { state_.drawingDelayed = delay; }
 
     // Life with a form: a newly placed button, a stored one, and saving.
     void InitProperties();

@@ -13,6 +13,14 @@ std::optional<std::string> FakeButtonHost::SetMouseIcon(const PicturePtr& icon) 
     return std::nullopt;
 }
 
+void FakeButtonHost::SetClientWidth(int pixels) {
+    width = pixels;
+    calls.push_back("SetClientWidth " + std::to_string(pixels));
+    // A real window reports its new size at once.
+    if (button)
+        button->OnResize();
+}
+
 void FakeButtonHost::SetCapture() {
     captured = true;
     calls.push_back("Capture");
@@ -41,6 +49,8 @@ void FakeButtonHost::PostKeyDownToContainer(int virtualKey, std::uint32_t keyDat
 
 void FakeButtonHost::Redraw() {
     calls.push_back("Redraw");
+    if (renderer)
+        shown = renderer->Paint();
     if (button)
         painted.push_back({button->VisualState(), button->Value()});
     else

@@ -7,6 +7,7 @@
 
 #include "button/host.h"
 #include "button/render_hooks.h"
+#include "button/renderer.h"
 #include "button/xp_button.h"
 
 namespace tarvenel::test {
@@ -30,6 +31,8 @@ public:
     void PropertyChanged(const std::string& key) override { changed.push_back(key); }
     int ScaleWidth() override { return width; }
     int ScaleHeight() override { return height; }
+    void SetClientWidth(int pixels) override;
+    void SetRegion(const Region& r) override { region = r; }
     void SetSurfaceEnabled(bool enabled) override { surfaceEnabled = enabled; }
     void SetMousePointer(int pointer) override { mousePointer = pointer; }
     std::optional<std::string> SetMouseIcon(const PicturePtr& icon) override;
@@ -54,6 +57,9 @@ public:
 
     // Set after the button is made, so that redraws can record its state.
     XPButton* button = nullptr;
+    // When set, every redraw paints through it and keeps what it showed.
+    ButtonRenderer* renderer = nullptr;
+    Bitmap shown;
 
     ButtonContainer& container;
     std::string name;
@@ -65,6 +71,7 @@ public:
     ClientPoint cursor;
     bool refuseMouseIcon = false;
 
+    std::optional<Region> region; // the window region last set
     bool surfaceEnabled = true;
     int mousePointer = 0;
     PicturePtr mouseIcon;

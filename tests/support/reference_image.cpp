@@ -62,6 +62,8 @@ Bitmap ReadPng(const std::filesystem::path& path) {
     const std::filesystem::path expectedPath =
         std::filesystem::path(TARVENEL_REFERENCE_DIR) / (name + ".png");
     if (Recording()) {
+        std::error_code ignored;
+        std::filesystem::create_directories(expectedPath.parent_path(), ignored);
         if (!WritePng(expectedPath, actual))
             return ::testing::AssertionFailure() << "could not record " << expectedPath;
         return ::testing::AssertionSuccess() << "recorded " << expectedPath;
@@ -85,6 +87,8 @@ Bitmap ReadPng(const std::filesystem::path& path) {
         }
     const auto actualPath = std::filesystem::absolute(name + ".actual.png");
     const auto diffPath = std::filesystem::absolute(name + ".diff.png");
+    std::error_code ignored;
+    std::filesystem::create_directories(actualPath.parent_path(), ignored);
     WritePng(actualPath, actual);
     WritePng(diffPath, diff);
     return ::testing::AssertionFailure()
