@@ -1,6 +1,6 @@
 #include "platform/win32/button_window.h"
 
-#include "platform/win32/gdi_text_renderer.h"
+#include "platform/win32/gdi_bridge.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win_controls.h"
 
@@ -8,19 +8,6 @@ namespace tarvenel::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"Tarvenel.XPButton";
-
-COLORREF Blend(COLORREF a, COLORREF b, int num, int den) {
-    auto mix = [&](int x, int y) { return x + (y - x) * num / den; };
-    return RGB(mix(GetRValue(a), GetRValue(b)), mix(GetGValue(a), GetGValue(b)),
-               mix(GetBValue(a), GetBValue(b)));
-}
-
-std::wstring DisplayedCaption(const std::string& caption) {
-    std::string text = caption;
-    for (std::size_t at = text.find("||"); at != std::string::npos; at = text.find("||", at))
-        text.replace(at, 2, "\r\n");
-    return Widen(text);
-}
 
 int HeldButtons(WPARAM wParam) {
     return (wParam & MK_LBUTTON ? 1 : 0) | (wParam & MK_RBUTTON ? 2 : 0) |
@@ -32,8 +19,7 @@ int HeldButtons(WPARAM wParam) {
 ButtonWindow::ButtonWindow() : button_(*this), clicks_(button_), view_(button_) {}
 
 ButtonWindow::~ButtonWindow() {
-    if (font_)
-        DeleteObject(font_);
+    button_.SetRenderHooks(nullptr); // the renderer goes first
 }
 
 void ButtonWindow::Register(HINSTANCE instance) {
@@ -48,19 +34,23 @@ void ButtonWindow::Register(HINSTANCE instance) {
 }
 
 HWND ButtonWindow::Create(HWND parent, int id, const RECT& r, ButtonContainer& container,
-                          const StoredButton& stored) {
+                          const StoredButton& stored, TextRenderer& text) {
     container_ = &container;
     name_ = stored.name;
     CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, r.left, r.top,
                     r.right - r.left, r.bottom - r.top, parent,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                     reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), this);
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    renderer_ = std::make_unique<ButtonRenderer>(button_, text,
+                                                 ButtonScreen{GetSystemMetrics(SM_CXSCREEN),
+                                                              GetSystemMetrics(SM_CYSCREEN),
+                                                              dpi > 0 ? 1440 / dpi : 15});
+    button_.SetRenderHooks(renderer_.get());
     button_.ReadProperties(stored.properties);
-    font_ = CreateFontFor(button_.Font());
     SetWindowTextW(window_, Widen(button_.Caption()).c_str());
-    // The framed look's corners are cut off.
-    SetWindowRgn(window_,
-                 CreateRoundRectRgn(0, 0, r.right - r.left + 1, r.bottom - r.top + 1, 5, 5), TRUE);
     button_.OnResize();
     return window_;
 }
@@ -83,6 +73,17 @@ int ButtonWindow::ScaleHeight() {
     RECT r{};
     GetClientRect(window_, &r);
     return r.bottom;
+}
+
+void ButtonWindow::SetClientWidth(int pixels) {
+    SetWindowPos(window_, nullptr, 0, 0, pixels, ScaleHeight(),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ButtonWindow::SetRegion(const Region& region) {
+    HRGN handle = CreateGdiRegion(region);
+    if (handle && !SetWindowRgn(window_, handle, TRUE))
+        DeleteObject(handle);
 }
 
 void ButtonWindow::SetSurfaceEnabled(bool enabled) {
@@ -133,7 +134,7 @@ void ButtonWindow::Redraw() {
     if (!window_)
         return;
     HDC dc = GetDC(window_);
-    Paint(dc);
+    Show(dc);
     ReleaseDC(window_, dc);
 }
 
@@ -231,66 +232,9 @@ LRESULT ButtonWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-void ButtonWindow::Paint(HDC dc) {
-    // A plain look drawn from the model's state until the core's painter
-    // takes over: shaded white face, blue frame, pressed and hover looks.
-    RECT r{};
-    GetClientRect(window_, &r);
-    if (r.right <= 0 || r.bottom <= 0)
-        return;
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, r.right, r.bottom);
-    HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
-
-    const ButtonVisualState& state = button_.VisualState();
-    const bool enabled = button_.Enabled();
-    const bool down = state.pressed && state.hover;
-    const COLORREF top = down               ? RGB(0xDF, 0xE0, 0xD6)
-                         : state.hoverTimer ? RGB(0xFF, 0xF4, 0xD8)
-                                            : RGB(0xFF, 0xFF, 0xFF);
-    const COLORREF bottom = down ? RGB(0xC8, 0xCC, 0xC0) : RGB(0xE7, 0xE8, 0xE0);
-    for (int row = 0; row < r.bottom; ++row) {
-        RECT line{0, row, r.right, row + 1};
-        HBRUSH brush = CreateSolidBrush(Blend(top, bottom, row, r.bottom > 1 ? r.bottom - 1 : 1));
-        FillRect(memory, &line, brush);
-        DeleteObject(brush);
-    }
-    HPEN pen = CreatePen(PS_SOLID, 1, enabled ? RGB(0x00, 0x3C, 0x74) : RGB(0xC9, 0xC7, 0xBA));
-    HGDIOBJ oldPen = SelectObject(memory, pen);
-    HGDIOBJ oldBrush = SelectObject(memory, GetStockObject(NULL_BRUSH));
-    RoundRect(memory, 0, 0, r.right, r.bottom, 5, 5);
-    SelectObject(memory, oldBrush);
-    SelectObject(memory, oldPen);
-    DeleteObject(pen);
-    if (state.defaultLook && enabled) {
-        RECT focus{3, 3, r.right - 3, r.bottom - 3};
-        DrawFocusRect(memory, &focus);
-    }
-
-    HGDIOBJ oldFont = SelectObject(memory, font_);
-    SetBkMode(memory, TRANSPARENT);
-    RECT text = r;
-    if (down)
-        OffsetRect(&text, 1, 1);
-    const std::wstring caption = DisplayedCaption(button_.Caption());
-    const UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-    if (!enabled) {
-        RECT shadow = text;
-        OffsetRect(&shadow, 1, 1);
-        SetTextColor(memory, RGB(255, 255, 255));
-        DrawTextW(memory, caption.c_str(), -1, &shadow, format);
-        SetTextColor(memory, RGB(0x80, 0x80, 0x80));
-    } else {
-        SetTextColor(memory, TranslateColour(state.hoverTimer && !down ? button_.HoverForeColor()
-                                                                       : button_.ForeColor()));
-    }
-    DrawTextW(memory, caption.c_str(), -1, &text, format);
-    SelectObject(memory, oldFont);
-
-    BitBlt(dc, 0, 0, r.right, r.bottom, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+void ButtonWindow::Show(HDC dc) {
+    if (renderer_)
+        DrawBitmap(dc, 0, 0, renderer_->Paint());
 }
 
 } // namespace tarvenel::win32

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <uxtheme.h>
 
+#include "platform/win32/gdi_bridge.h"
 #include "platform/win32/wide.h"
 #include "shell/main_form_design.h"
 
@@ -177,7 +178,7 @@ void MainWindow::CreateControls() {
     const auto stored = MainWindowButtons();
     for (int i = 0; i < 3; ++i) {
         HWND button = buttons_[i].Create(window_, kButton1 + i, Pixels(*buttons[i]),
-                                         buttonContainer_, stored[i]);
+                                         buttonContainer_, stored[i], text_);
         AddToolTip(button, stored[i].toolTip.c_str());
     }
     buttons_[0].Model().events.Click = [this] { frm_->ArmSchedule(); };
@@ -511,21 +512,9 @@ void MainWindow::PlaceClose(int left, int top) {
 }
 
 void MainWindow::SetBackground(Bitmap background) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = background.Width();
-    info.bmiHeader.biHeight = -background.Height();
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP dib = CreateDibSection(background);
     if (!dib)
         return;
-    Bitmap view = Bitmap::Wrap(static_cast<Pixel*>(bits), background.Width(), background.Height(),
-                               background.Width());
-    for (int y = 0; y < background.Height(); ++y)
-        std::copy_n(background.Row(y), background.Width(), view.Row(y));
     if (background_)
         DeleteObject(background_);
     background_ = dib;
@@ -535,19 +524,7 @@ void MainWindow::SetBackground(Bitmap background) {
 }
 
 void MainWindow::SetRegion(const Region& region) {
-    const std::vector<Rect> rects = region.Rectangles();
-    std::vector<char> data(sizeof(RGNDATAHEADER) + rects.size() * sizeof(RECT));
-    auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
-    header->dwSize = sizeof(RGNDATAHEADER);
-    header->iType = RDH_RECTANGLES;
-    header->nCount = static_cast<DWORD>(rects.size());
-    const Rect bounds = region.Bounds();
-    header->rcBound = {bounds.left, bounds.top, bounds.right, bounds.bottom};
-    auto* out = reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER));
-    for (std::size_t i = 0; i < rects.size(); ++i)
-        out[i] = {rects[i].left, rects[i].top, rects[i].right, rects[i].bottom};
-    HRGN handle = ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
-                                  reinterpret_cast<const RGNDATA*>(data.data()));
+    HRGN handle = CreateGdiRegion(region);
     if (handle && !SetWindowRgn(window_, handle, TRUE))
         DeleteObject(handle); // the window owns it only when it took it
 }

@@ -42,6 +42,15 @@ click_at "$main" 23 162
 answer_message Return
 [ "$(reg_value 'HKCU\Software\Tarvenel\SetLog' AutoOK)" = 0 ] || fail "AutoOK was not stored as 0"
 
+# The arm button: the selectors still show the start time, which lies in
+# the past, so arming is refused with a message and the window stays.
+xdotool mousemove $((X + 100)) $((Y + 115))
+sleep 0.5 # the hover look paints before the picture is taken
+import -silent -window root "$E2E_DIR/options-hover.png"
+click_at "$main" 100 115
+answer_message Return
+has_visible_window 'Tarvenel 1.5.0' || fail "the refused arming hid the window"
+
 # Check1 (start with Windows) writes the program's path, padded with NULs.
 click_at "$main" 23 146
 answer_message Return
