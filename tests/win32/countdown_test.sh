@@ -3,7 +3,9 @@
 # the notification icon, the countdown dialog at the target, then one of
 #   dry-run    TARVENEL_DRY_RUN records "ForcePowerOff 13" 22 s after it;
 #   escape     Escape in the dialog brings the main window back, disarmed;
-#   real-exit  the real ExitWindowsEx ends this prefix's Wine session.
+#   real-exit  the real ExitWindowsEx ends this prefix's Wine session;
+#   keyboard   Tab reaches the button below the visible area, whose Enter
+#              runs the power-off at once.
 BUILD_DIR=$1
 MODE=$2
 source "$(dirname "$0")/wine_env.sh"
@@ -48,13 +50,22 @@ escape)
     sleep 3 # the number counts down meanwhile
     box=$(visible_window_of "$dialog")
     xdotool windowactivate --sync "$box" >/dev/null 2>&1 || xdotool windowfocus "$box" || true
-    xdotool key Escape
+    # Escape cancels whichever control has the focus, the off-screen one too.
+    xdotool key Tab Escape
     wait_for 10 has_visible_window 'Tarvenel 1.5.0' || fail "Escape did not bring the main window back"
     has_window "$dialog" && fail "the dialog stayed"
     import -silent -window root "$E2E_DIR/countdown-escape-restored.png"
     # Disarmed: nothing fires any more.
     sleep 24
     [ ! -e "$DRY_RUN" ] || fail "a power action ran after the cancel: $(cat "$DRY_RUN")"
+    ;;
+keyboard)
+    box=$(visible_window_of "$dialog")
+    xdotool windowactivate --sync "$box" >/dev/null 2>&1 || xdotool windowfocus "$box" || true
+    xdotool key Tab Return
+    wait_for 5 file_has "$DRY_RUN" 'ForcePowerOff 13' || fail "Tab and Enter ran no power-off"
+    took=$(($(date +%s) - shown))
+    [ $took -le 10 ] || fail "the power-off waited for the countdown (${took}s)"
     ;;
 real-exit)
     # The session of this prefix ends: the program's process goes away.
