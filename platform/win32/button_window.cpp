@@ -50,7 +50,6 @@ HWND ButtonWindow::Create(HWND parent, int id, const RECT& r, ButtonContainer& c
                                                               dpi > 0 ? 1440 / dpi : 15});
     button_.SetRenderHooks(renderer_.get());
     button_.ReadProperties(stored.properties);
-    SetWindowTextW(window_, Widen(button_.Caption()).c_str());
     button_.OnResize();
     return window_;
 }
@@ -133,6 +132,13 @@ void ButtonWindow::Redraw() {
     // Some looks last only for this one call: paint now, not later.
     if (!window_)
         return;
+    // The window text carries the caption, so that the dialog manager finds
+    // its "&" access key and screen readers read it.
+    const std::wstring caption = Widen(button_.Caption());
+    if (caption != shownCaption_) {
+        shownCaption_ = caption;
+        SetWindowTextW(window_, caption.c_str());
+    }
     HDC dc = GetDC(window_);
     Show(dc);
     ReleaseDC(window_, dc);

@@ -64,6 +64,7 @@ private:
     HWND window_ = nullptr;
     ButtonContainer* container_ = nullptr;
     std::string name_;
+    std::wstring shownCaption_;
     XPButton button_;
     std::unique_ptr<ButtonRenderer> renderer_; // must not outlive button_
     ClickSynthesiser clicks_;
