@@ -6,7 +6,8 @@ TARVENEL_BUILD_PACKAGES=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libgmock-dev googletest libbenchmark-dev libstb-dev
     g++-mingw-w64-x86-64-posix wine wine64
-    xvfb xdotool imagemagick fonts-wqy-zenhei
+    # The Linux program, and its headless runs and end-to-end tests.
+    qt6-base-dev fonts-wqy-zenhei xvfb xdotool trayer imagemagick x11-utils dbus-daemon
 )
 
 # ensure_packages PKG...: installs whichever of PKG is missing.

@@ -1,6 +1,11 @@
 #include "platform/win32/end_window.h"
 
+#include <algorithm>
+#include <vector>
+
+#include "platform/win32/gdi_text_renderer.h"
 #include "platform/win32/wide.h"
+#include "power/frm_end_design.h"
 
 namespace tarvenel::win32 {
 namespace {
@@ -18,14 +23,6 @@ enum : int {
     kLabel1,
     kCommand2
 };
-
-HFONT SongTi(int points100, int weight) {
-    // Pixel height of a point size at 96 dots per inch.
-    const int height = -(points100 * 96 + 3600) / 7200;
-    return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, GB2312_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, L"宋体");
-}
 
 } // namespace
 
@@ -62,16 +59,16 @@ void EndWindow::Register(HINSTANCE instance) {
 }
 
 void EndWindow::Load() {
-    numberFont_ = SongTi(7200, FW_BOLD);
-    buttonFont_ = SongTi(1575, FW_BOLD);
-    smallFont_ = SongTi(900, FW_NORMAL);
-    face_ = CreateSolidBrush(RGB(0xE0, 0xE0, 0xE0));
+    numberFont_ = CreateFontFor(frm_end_design::kNumberFont);
+    buttonFont_ = CreateFontFor(frm_end_design::kCancelFont);
+    smallFont_ = CreateFontFor(FontSpec{});
+    face_ = CreateSolidBrush(frm_end_design::kCancelBackColour);
     icon_ = ArtworkIcon(Artwork::CountdownIcon16);
     // Owned by the main window, so it gets no taskbar button of its own.
-    window_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kClassName, L"正在准备关机…",
-                              WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0,
-                              kEndWidthTwips / kTwips, kEndHeightTwips / kTwips, owner_, nullptr,
-                              instance_, this);
+    window_ = CreateWindowExW(
+        WS_EX_DLGMODALFRAME, kClassName, Widen(frm_end_design::kCaption).c_str(),
+        WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, kEndWidthTwips / kTwips,
+        kEndHeightTwips / kTwips, owner_, nullptr, instance_, this);
     if (!window_)
         return;
     SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.Get()));
@@ -95,32 +92,36 @@ void EndWindow::Load() {
 }
 
 void EndWindow::CreateControls() {
+    namespace D = frm_end_design;
     struct Child {
         int id;
         const wchar_t* className;
-        const wchar_t* caption;
-        int left, top, width, height;
+        const ControlDesign* design;
         DWORD style;
         HFONT font;
+        int tabIndex;
     };
-    const Child children[] = {
-        {kCmdLogoff, L"BUTTON", L"注销", 240, 2520, 1095, 495, WS_TABSTOP, smallFont_},
-        {kCommand1, L"BUTTON", L"", 2160, 240, 2295, 1215, WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
-         buttonFont_},
-        {kCmdForceLogoff, L"BUTTON", L"强制注销", 1560, 2520, 1215, 495, WS_TABSTOP, smallFont_},
-        {kCmdShutdown, L"BUTTON", L"关机", 3000, 2520, 1095, 495, WS_TABSTOP, smallFont_},
-        {kCmdForceShutdown, L"BUTTON", L"强制关机", 4440, 2520, 1215, 495, WS_TABSTOP, smallFont_},
-        {kLabel1, L"STATIC", L"10", 120, 120, 1935, 1455, WS_VISIBLE | SS_CENTER | SS_NOPREFIX,
-         numberFont_},
-        // Visible, but below the client area: only Tab reaches it.
-        {kCommand2, L"BUTTON", L"强制关机和电源(解决WIN2000无法关闭电源的问题)", 240, 3360, 5415,
-         615, WS_VISIBLE | WS_TABSTOP, smallFont_},
+    std::vector<Child> children{
+        {kCommand1, L"BUTTON", &D::kCommand1, WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, buttonFont_,
+         D::kCommand1TabIndex},
+        {kLabel1, L"STATIC", &D::kLabel1, WS_VISIBLE | SS_CENTER | SS_NOPREFIX, numberFont_, 5},
     };
+    const int powerIds[] = {kCmdLogoff, kCmdForceLogoff, kCmdShutdown, kCmdForceShutdown,
+                            kCommand2};
+    for (std::size_t i = 0; i < D::kPowerButtons.size(); ++i) {
+        const auto& b = D::kPowerButtons[i];
+        children.push_back({powerIds[i], L"BUTTON", &b.design,
+                            WS_TABSTOP | (b.visible ? WS_VISIBLE : 0U), smallFont_, b.tabIndex});
+    }
+    // Windows are tabbed through in the order they were made.
+    std::sort(children.begin(), children.end(),
+              [](const Child& a, const Child& b) { return a.tabIndex < b.tabIndex; });
     for (const Child& c : children) {
-        HWND child = CreateWindowExW(0, c.className, c.caption, WS_CHILD | c.style, c.left / kTwips,
-                                     c.top / kTwips, c.width / kTwips, c.height / kTwips, window_,
-                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance_,
-                                     nullptr);
+        const TwipsRect& r = c.design->rect;
+        HWND child = CreateWindowExW(
+            0, c.className, Widen(c.design->caption).c_str(), WS_CHILD | c.style, r.left / kTwips,
+            r.top / kTwips, r.width / kTwips, r.height / kTwips, window_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance_, nullptr);
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(c.font), FALSE);
     }
     label1_.Attach(GetDlgItem(window_, kLabel1));
@@ -194,7 +195,7 @@ LRESULT EndWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORSTATIC:
         if (reinterpret_cast<HWND>(lParam) == GetDlgItem(window_, kLabel1)) {
             HDC dc = reinterpret_cast<HDC>(wParam);
-            SetTextColor(dc, RGB(255, 0, 0));
+            SetTextColor(dc, frm_end_design::kNumberColour);
             SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
         }

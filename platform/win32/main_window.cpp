@@ -5,13 +5,13 @@
 
 #include "platform/win32/gdi_bridge.h"
 #include "platform/win32/wide.h"
-#include "shell/main_form_design.h"
 
 namespace tarvenel::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"Tarvenel.Main";
 constexpr int kTwips = 15; // per pixel on the form's fixed grid
+namespace D = frm_main_design;
 
 // Control identifiers.
 enum : int {
@@ -29,8 +29,8 @@ enum : int {
 };
 
 RECT Pixels(const ControlDesign& d) {
-    return {d.left / kTwips, d.top / kTwips, (d.left + d.width) / kTwips,
-            (d.top + d.height) / kTwips};
+    return {d.rect.left / kTwips, d.rect.top / kTwips, d.rect.Right() / kTwips,
+            d.rect.Bottom() / kTwips};
 }
 
 COLORREF Colour(unsigned bgr) {
@@ -152,18 +152,15 @@ void MainWindow::CreateControls() {
     SendMessageW(toolTip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
 
     const DWORD label = WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX;
-    label0_.Attach(CreateChild(L"STATIC", label, kLabel0, design::Label0));
-    label1_.Attach(CreateChild(L"STATIC", label, kLabel1, design::Label1));
-    label2_ = CreateChild(L"STATIC", label, kLabel2, design::Label2);
-    label3_ = CreateChild(L"STATIC", label, kLabel3, design::Label3);
-    lbBR_.Attach(CreateChild(L"STATIC", label | SS_RIGHT, kLbBR, design::LbBR));
+    label0_.Attach(CreateChild(L"STATIC", label, kLabel0, D::kLabel0));
+    label1_.Attach(CreateChild(L"STATIC", label, kLabel1, D::kLabel1));
+    label2_ = CreateChild(L"STATIC", label, kLabel2, D::kLabel2);
+    label3_ = CreateChild(L"STATIC", label, kLabel3, D::kLabel3);
+    lbBR_.Attach(CreateChild(L"STATIC", label | SS_RIGHT, kLbBR, D::kLbBR));
 
-    const ControlDesign* combos[] = {&design::Combo1, &design::Combo2, &design::Combo3,
-                                     &design::Combo4, &design::Combo5, &design::Combo6,
-                                     &design::Combo7, &design::Combo8, &design::Combo9};
     for (int i = 0; i < 9; ++i) {
-        ControlDesign d = *combos[i];
-        d.height = 3000; // the dropped-down list's room
+        ControlDesign d = D::kCombos[i];
+        d.rect.height = 3000; // the dropped-down list's room
         HWND combo = CreateChild(L"COMBOBOX", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
                                  kCombo1 + i, d);
         combos_[i].Attach(combo);
@@ -171,13 +168,12 @@ void MainWindow::CreateControls() {
         COMBOBOXINFO info{};
         info.cbSize = sizeof(info);
         if (GetComboBoxInfo(combo, &info) && info.hwndItem)
-            AddToolTip(info.hwndItem, combos[i]->toolTip);
+            AddToolTip(info.hwndItem, d.toolTip);
     }
 
-    const ControlDesign* buttons[] = {&design::XPButton1, &design::XPButton2, &design::XPButton3};
     const auto stored = MainWindowButtons();
     for (int i = 0; i < 3; ++i) {
-        HWND button = buttons_[i].Create(window_, kButton1 + i, Pixels(*buttons[i]),
+        HWND button = buttons_[i].Create(window_, kButton1 + i, Pixels(D::kButtons[i]),
                                          buttonContainer_, stored[i], text_);
         AddToolTip(button, stored[i].toolTip.c_str());
     }
@@ -185,11 +181,9 @@ void MainWindow::CreateControls() {
     buttons_[1].Model().events.Click = [this] { frm_->CancelSchedule(); };
     buttons_[2].Model().events.Click = [this] { frm_->ResetSelectors(); };
 
-    const ControlDesign* checks[] = {&design::Check1, &design::Check2, &design::Check3,
-                                     &design::Check4};
     for (int i = 0; i < 4; ++i) {
         HWND box = CreateChild(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, kCheck1 + i,
-                               *checks[i]);
+                               D::kChecks[static_cast<std::size_t>(i)]);
         // Plain boxes honour the form's text colours.
         SetWindowTheme(box, L"", L"");
         SetWindowSubclass(box, ControlProc, kCheck1 + i, reinterpret_cast<DWORD_PTR>(this));
@@ -200,19 +194,19 @@ void MainWindow::CreateControls() {
                           reinterpret_cast<DWORD_PTR>(this));
 
     auto background = [this](HDC dc, const RECT& area) { PaintBackground(dc, area); };
-    tickWindow_.Create(window_, kImage1, Pixels(design::Image1), false);
+    tickWindow_.Create(window_, kImage1, Pixels(D::kImage1), false);
     tickWindow_.SetFace(tick_.Get());
     tickWindow_.onMouseDown = [this](const MouseEvent& e) {
         frm_->Image1_MouseDown(e.button, e.shift, e.x, e.y);
     };
     image1_.Attach(tickWindow_.Handle());
 
-    minWindow_.Create(window_, kImmin, Pixels(design::Immin), true);
-    closeWindow_.Create(window_, kImclose, Pixels(design::Imclose), true);
+    minWindow_.Create(window_, kImmin, Pixels(D::kImmin), true);
+    closeWindow_.Create(window_, kImclose, Pixels(D::kImclose), true);
     minWindow_.paintBackground = background;
     closeWindow_.paintBackground = background;
-    AddToolTip(minWindow_.Handle(), design::Immin.toolTip);
-    AddToolTip(closeWindow_.Handle(), design::Imclose.toolTip);
+    AddToolTip(minWindow_.Handle(), D::kImmin.toolTip);
+    AddToolTip(closeWindow_.Handle(), D::kImclose.toolTip);
     immin_ = std::make_unique<CaptionImage>(minWindow_, minHover_.Get(), minPressed_.Get());
     imclose_ = std::make_unique<CaptionImage>(closeWindow_, closeHover_.Get(), closePressed_.Get());
     minWindow_.onMouseMove = [this](const MouseEvent& e) {
@@ -425,8 +419,8 @@ void MainWindow::OnMouse(UINT message, WPARAM wParam, LPARAM lParam) {
     const float x = static_cast<float>(XOfMouse(lParam) * kTwips);
     const float y = static_cast<float>(YOfMouse(lParam) * kTwips);
     // The caption strip runs from its left edge to the caption images.
-    const RECT strip{design::IMBar.left, design::IMBar.top, design::IMBar.left + captionStripWidth_,
-                     design::IMBar.top + design::IMBar.height};
+    const TwipsRect& bar = D::kIMBar.rect;
+    const RECT strip{bar.left, bar.top, bar.left + captionStripWidth_, bar.Bottom()};
     const bool onStrip = x >= strip.left && x < strip.right && y >= strip.top && y < strip.bottom;
     const int shift = ShiftState();
     if (message == WM_MOUSEMOVE) {
@@ -449,11 +443,11 @@ LRESULT MainWindow::OnControlColour(HDC dc, HWND control) {
     SetBkColor(dc, RGB(255, 255, 255));
     SetTextColor(dc, RGB(0, 0, 0));
     if (id == kLabel1)
-        SetTextColor(dc, Colour(kTargetLabelColour));
+        SetTextColor(dc, Colour(D::kTargetLabelColour));
     else if (id == kLabel2 || id == kLabel3)
-        SetTextColor(dc, Colour(kLinkLabelColour));
+        SetTextColor(dc, Colour(D::kLinkColour));
     else if (id == kCheck1 + 3 || (id >= kCombo1 + 6 && id < kCombo1 + 9))
-        SetTextColor(dc, Colour(kDefaultTimeColour));
+        SetTextColor(dc, Colour(D::kDefaultTimeColour));
     else if (id == kLbBR) {
         // Over the skin's bottom bar: white text, no background of its own.
         SetTextColor(dc, creditColour_);

@@ -14,8 +14,8 @@
 #include "platform/win32/win_controls.h"
 #include "platform/win32/win_notify_icon.h"
 #include "scheduler/frm_main.h"
+#include "scheduler/frm_main_design.h"
 #include "shell/drag.h"
-#include "shell/main_form_design.h"
 #include "shell/main_window_skin.h"
 
 namespace tarvenel::win32 {
@@ -94,7 +94,7 @@ private:
     GdiTextRenderer text_;
     HBITMAP background_ = nullptr; // the painted skin, a DIB section
     SIZE backgroundSize_{};
-    int captionStripWidth_ = design::IMBar.width;
+    int captionStripWidth_ = frm_main_design::kIMBar.rect.width;
     COLORREF creditColour_ = RGB(255, 255, 255);
 
     HFONT font_ = nullptr;

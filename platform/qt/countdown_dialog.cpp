@@ -1,0 +1,178 @@
+#include "platform/qt/countdown_dialog.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <cmath>
+
+#include "platform/qt/fonts.h"
+#include "platform/qt/pictures.h"
+#include "platform/qt/qt_string.h"
+#include "power/frm_end_design.h"
+
+namespace tarvenel::qt {
+namespace {
+
+namespace design = frm_end_design;
+
+int Pixels(int twips) {
+    return static_cast<int>(std::nearbyint(twips / 15.0));
+}
+
+QRect PixelRect(const TwipsRect& r) {
+    return QRect(Pixels(r.left), Pixels(r.top), Pixels(r.width), Pixels(r.height));
+}
+
+QColor ColourOf(Rgb rgb) {
+    return QColor(static_cast<int>(rgb & 0xFF), static_cast<int>(rgb >> 8 & 0xFF),
+                  static_cast<int>(rgb >> 16 & 0xFF));
+}
+
+} // namespace
+
+CountdownDialog::CountdownDialog(SystemVersion& version, PowerRequester& power, Dialogs& dialogs,
+                                 Timer& mainTimer2)
+    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                           Qt::CustomizeWindowHint),
+      command1_(QString(), this), timer1_(2000, false, [this] { frm_.Timer1_Timer(); }),
+      frm_(FrmEndControls{*this, label1_, command1_, timer1_},
+           FrmEndServices{version, *this, power, dialogs, mainTimer2}) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(ToQt(design::kCaption));
+    setWindowIcon(CountdownIcon());
+    setFont(ToQFont(FontSpec{}));
+    resize(Pixels(design::kClientArea.width), Pixels(design::kClientArea.height));
+
+    label1_.setText(ToQt(design::kLabel1.caption));
+    label1_.setGeometry(PixelRect(design::kLabel1.rect));
+    label1_.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label1_.setFont(ToQFont(design::kNumberFont));
+    QPalette number = label1_.palette();
+    number.setColor(QPalette::WindowText, ColourOf(design::kNumberColour));
+    label1_.setPalette(number);
+
+    command1_.setGeometry(PixelRect(design::kCommand1.rect));
+    command1_.setFont(ToQFont(design::kCancelFont));
+    QPalette grey = command1_.palette();
+    grey.setColor(QPalette::Button, ColourOf(design::kCancelBackColour));
+    command1_.setPalette(grey);
+    connect(&command1_, &QPushButton::clicked, this, [this] { frm_.Command1_Click(); });
+
+    using Handler = void (FrmEnd::*)();
+    static constexpr std::array<Handler, 5> kHandlers{
+        &FrmEnd::cmdLogoff_Click, &FrmEnd::cmdForceLogoff_Click, &FrmEnd::cmdShutdown_Click,
+        &FrmEnd::cmdForceShutdown_Click, &FrmEnd::Command2_Click};
+    for (std::size_t i = 0; i < powerButtons_.size(); ++i) {
+        const auto& button = design::kPowerButtons[i];
+        powerButtons_[i] = std::make_unique<QPushButton>(ToQt(button.design.caption), this);
+        powerButtons_[i]->setGeometry(PixelRect(button.design.rect));
+        powerButtons_[i]->setVisible(button.visible);
+        connect(powerButtons_[i].get(), &QPushButton::clicked, this,
+                [this, handler = kHandlers[i]] { (frm_.*handler)(); });
+    }
+
+    // Tab order follows the form's tab indexes; invisible buttons drop out.
+    std::array<QWidget*, 7> order{};
+    for (std::size_t i = 0; i < powerButtons_.size(); ++i)
+        order[static_cast<std::size_t>(design::kPowerButtons[i].tabIndex)] = powerButtons_[i].get();
+    order[design::kCommand1TabIndex] = &command1_;
+    order[5] = &label1_;
+    for (std::size_t i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
+
+    // The form sees every key before the focused control.
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+}
+
+std::string CountdownDialog::Caption() const {
+    return FromQt(windowTitle());
+}
+
+void CountdownDialog::SetCaption(const std::string& text) {
+    setWindowTitle(ToQt(text));
+}
+
+void CountdownDialog::Show() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void CountdownDialog::SetWindowState(WindowState state) {
+    setWindowState(state == WindowState::Minimised ? Qt::WindowMinimized : Qt::WindowNoState);
+}
+
+void CountdownDialog::SetSize(int widthTwips, int heightTwips) {
+    // The form's outer size includes a frame the window manager draws here,
+    // so the client area keeps the form's own proportions.
+    const int frameWidth = kEndWidthTwips - design::kClientArea.width;
+    const int frameHeight = kEndHeightTwips - design::kClientArea.height;
+    setFixedSize(Pixels(widthTwips - frameWidth), Pixels(heightTwips - frameHeight));
+}
+
+int CountdownDialog::Width() const {
+    return isMinimized() ? 0
+                         : Pixels(kEndWidthTwips - design::kClientArea.width) * 15 + width() * 15;
+}
+
+int CountdownDialog::Height() const {
+    return isMinimized()
+               ? 0
+               : Pixels(kEndHeightTwips - design::kClientArea.height) * 15 + height() * 15;
+}
+
+void CountdownDialog::SetWindowPos(std::intptr_t insertAfter, int, int, int, int, unsigned) {
+    // Changing a window flag hides the window; the call shows it again.
+    const bool onTop = insertAfter == kHwndTopmost;
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop)
+        setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    Show();
+}
+
+void CountdownDialog::reject() {
+    // QDialog would hide itself on Escape; the form's key handler decides.
+}
+
+bool CountdownDialog::KeyDown(QKeyEvent* event) {
+    const int key = VirtualKeyOf(event->key());
+    frm_.Form_KeyDown(key, ShiftNumber(event->modifiers()));
+    return key == 27; // Escape belongs to the form; other keys go on
+}
+
+bool CountdownDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && !unloaded_) {
+        seenKey_ = event;
+        return KeyDown(static_cast<QKeyEvent*>(event));
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CountdownDialog::keyPressEvent(QKeyEvent* event) {
+    // A key a child left to the dialog has been through eventFilter already.
+    if (!unloaded_ && event != seenKey_ && KeyDown(event))
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+void CountdownDialog::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    frm_.Form_Unload();
+}
+
+CountdownLauncher::CountdownLauncher(SystemVersion& version, PowerRequester& power,
+                                     Dialogs& dialogs)
+    : version_(version), power_(power), dialogs_(dialogs) {}
+
+void CountdownLauncher::Show() {
+    if (!dialog_) {
+        dialog_ = new CountdownDialog(version_, power_, dialogs_, *mainTimer2_);
+        dialog_->Logic().Form_Load();
+    }
+    dialog_->Show();
+}
+
+} // namespace tarvenel::qt

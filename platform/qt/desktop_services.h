@@ -1,0 +1,57 @@
+#pragma once
+// Small operating-system services of the core, over Qt.
+#include <QLockFile>
+#include <QString>
+#include <memory>
+
+#include "app/instance_guard.h"
+#include "app/program_location.h"
+#include "app/screen.h"
+#include "preferences/url_opener.h"
+#include "scheduler/clock.h"
+
+namespace tarvenel::qt {
+
+class LocalClock : public Clock {
+public:
+    CivilDateTime Now() override;
+};
+
+// The user's locale (QLocale's system locale) writes dates and times.
+class LocaleDateTimeText : public DateTimeText {
+public:
+    std::string ShortDate(int year, int month, int day) override;
+    std::string LongTime(int hour, int minute, int second) override;
+};
+
+// The primary screen. Qt lays out in device-independent pixels of 1/96 inch,
+// so a pixel is always 15 twips.
+class PrimaryScreen : public Screen {
+public:
+    int WidthTwips() const override;
+    int HeightTwips() const override;
+    int TwipsPerPixelX() const override { return 15; }
+    int TwipsPerPixelY() const override { return 15; }
+};
+
+class DesktopUrlOpener : public UrlOpener {
+public:
+    void Open(const std::string& url) override;
+};
+
+// One lock file per user session, in the runtime directory. The lock lives
+// as long as this object, that is as long as the program runs.
+class LockFileInstanceGuard : public InstanceGuard {
+public:
+    explicit LockFileInstanceGuard(QString lockFile = DefaultLockFile());
+    static QString DefaultLockFile();
+    bool AnotherInstanceRunning() override;
+
+private:
+    QLockFile lock_;
+};
+
+// Where the running executable lives, as the core wants it.
+ProgramLocation LocationOf(const QString& executable);
+
+} // namespace tarvenel::qt

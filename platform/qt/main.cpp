@@ -1,0 +1,68 @@
+// Tarvenel on Linux: wires the Qt adapters to the core and runs the loop.
+#include <QApplication>
+#include <QDBusConnection>
+
+#include "app/version.h"
+
+#include "platform/qt/countdown_dialog.h"
+#include "platform/qt/desktop_services.h"
+#include "platform/qt/fonts.h"
+#include "platform/qt/ini_settings_store.h"
+#include "platform/qt/logind_power.h"
+#include "platform/qt/main_window.h"
+#include "platform/qt/message_boxes.h"
+#include "platform/qt/pictures.h"
+#include "platform/qt/tray_icon.h"
+#include "platform/qt/xdg_autostart.h"
+
+namespace {
+
+class QuitProgram : public tarvenel::ProgramExit {
+public:
+    // Leaves the event loop: no timer or window sees another event, and the
+    // countdown dialog goes with the program without its unload handler.
+    void End() override { QCoreApplication::exit(0); }
+};
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    using namespace tarvenel;
+    using namespace tarvenel::qt;
+
+    // A second copy ends before it shows or reads anything.
+    LockFileInstanceGuard guard;
+    if (guard.AnotherInstanceRunning())
+        return 0;
+
+    UseShippedFontConfig();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(kAppTitle));
+    QApplication::setWindowIcon(ProgramIcon());
+    // Hiding to the tray and closing a message box must not end the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    LocalClock clock;
+    LocaleDateTimeText dateText;
+    IniSettingsStore settings(IniSettingsStore::DefaultConfigDir());
+    MessageBoxes dialogs;
+    XdgAutostartEntry startup(XdgAutostartEntry::DefaultFile());
+    TrayIcon tray;
+    LinuxSystemVersion version;
+    LogindPowerSystem system(QDBusConnection::systemBus());
+    PowerRequester power(system, DryRunFileFromEnvironment());
+    CountdownLauncher countdown(version, power, dialogs);
+    DesktopUrlOpener urls;
+    QuitProgram exit;
+    PrimaryScreen screen;
+
+    MainWindow window(MainWindowServices{clock, dateText, settings, dialogs, startup, tray,
+                                         countdown, urls, exit, screen,
+                                         LocationOf(QCoreApplication::applicationFilePath())});
+    dialogs.SetParent(&window);
+    countdown.SetMainTimer2(window.RestoreTimer());
+    tray.SetOnLeftClick([&window] { window.TrayLeftClick(); });
+
+    window.Logic().Form_Load();
+    return QApplication::exec();
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The start-up list as a per-user XDG autostart entry. Switched on, the entry
+// is a valid desktop entry whose Exec starts the program; switched off, the
+// file stays with Hidden=true so that the desktop skips it.
+#include <QString>
+#include <QStringList>
+
+#include "preferences/startup_list.h"
+
+namespace tarvenel::qt {
+
+class XdgAutostartEntry : public StartupList {
+public:
+    // file: normally $XDG_CONFIG_HOME/autostart/tarvenel.desktop.
+    explicit XdgAutostartEntry(QString file);
+    static QString DefaultFile();
+
+    std::string ReadCommand() override;
+    StartupResult Register(const std::string& command) override;
+    StartupResult Unregister() override;
+
+private:
+    StartupResult Save(const QStringList& lines);
+
+    QString file_;
+};
+
+// The Exec value that starts exactly this program file: the path quoted for
+// the Exec key and then escaped as a desktop-entry string.
+QString ExecValueFor(const QString& program);
+
+// The program an Exec value starts (its first argument, unquoted), or an
+// empty text when the value does not follow the quoting rules.
+QString ProgramOfExec(const QString& execValue);
+
+} // namespace tarvenel::qt

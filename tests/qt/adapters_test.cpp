@@ -1,0 +1,141 @@
+// The Linux adapters of the core's services: settings file, autostart entry,
+// previous-instance lock and the locale's time text.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimeZone>
+#include <gtest/gtest.h>
+
+#include "platform/qt/desktop_services.h"
+#include "platform/qt/ini_settings_store.h"
+#include "platform/qt/xdg_autostart.h"
+
+namespace tarvenel::qt {
+namespace {
+
+QString ReadAll(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+TEST(IniSettingsStore, KeepsDecimalTextUnderTheSectionGroupOfTheApplicationsFile) {
+    QTemporaryDir config;
+    IniSettingsStore store(config.path());
+    EXPECT_EQ(store.Read("Tarvenel", "SetLog", "MsgOK"), std::nullopt);
+
+    ASSERT_TRUE(store.Write("Tarvenel", "SetLog", "MsgOK", "0"));
+    ASSERT_TRUE(store.Write("Tarvenel", "SetLog", "GuDingH", "23"));
+    EXPECT_EQ(store.Read("Tarvenel", "SetLog", "MsgOK"), "0");
+    EXPECT_EQ(store.Read("Tarvenel", "SetLog", "GuDingH"), "23");
+    EXPECT_EQ(store.Read("Tarvenel", "Other", "MsgOK"), std::nullopt);
+
+    const QString text = ReadAll(config.path() + "/Tarvenel/Tarvenel.ini");
+    EXPECT_TRUE(text.contains("[SetLog]\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("MsgOK=0\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("GuDingH=23\n")) << text.toStdString();
+}
+
+TEST(IniSettingsStore, ReportsAWriteThatCannotReachTheDisk) {
+    QTemporaryDir config;
+    // A plain file where the application's folder should be.
+    QFile blocker(config.path() + "/Tarvenel");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    IniSettingsStore store(config.path());
+    EXPECT_FALSE(store.Write("Tarvenel", "SetLog", "MsgOK", "1"));
+}
+
+TEST(XdgAutostartEntry, SwitchedOnStartsExactlyTheProgramAndSwitchedOffStaysHidden) {
+    QTemporaryDir config;
+    const QString file = config.path() + "/autostart/tarvenel.desktop";
+    XdgAutostartEntry entry(file);
+    EXPECT_EQ(entry.ReadCommand(), "");
+
+    const std::string program = "/opt/my tools/tar$ven\"el\\x%1";
+    ASSERT_TRUE(entry.Register(program).ok);
+    const QString on = ReadAll(file);
+    EXPECT_TRUE(on.startsWith("[Desktop Entry]\n")) << on.toStdString();
+    EXPECT_TRUE(on.contains("Type=Application\n"));
+    // Quoted for Exec (\$ \" \\ and %%), then each backslash doubled as a
+    // desktop-entry string.
+    EXPECT_TRUE(on.contains(R"(Exec="/opt/my tools/tar\\$ven\\"el\\\\x%%1")")) << on.toStdString();
+    EXPECT_TRUE(on.contains("Hidden=false\n"));
+    EXPECT_EQ(entry.ReadCommand(), program);
+
+    ASSERT_TRUE(entry.Unregister().ok);
+    const QString off = ReadAll(file);
+    EXPECT_TRUE(off.contains("Hidden=true\n")) << off.toStdString();
+    EXPECT_FALSE(off.contains("Hidden=false"));
+    EXPECT_TRUE(off.contains("Exec=")); // the entry is kept, switched off
+    EXPECT_EQ(entry.ReadCommand(), "");
+
+    ASSERT_TRUE(entry.Register(program).ok);
+    EXPECT_EQ(entry.ReadCommand(), program);
+}
+
+TEST(XdgAutostartEntry, SwitchingOffWithoutAnEntryLeavesAHiddenOne) {
+    QTemporaryDir config;
+    const QString file = config.path() + "/autostart/tarvenel.desktop";
+    XdgAutostartEntry entry(file);
+    ASSERT_TRUE(entry.Unregister().ok);
+    EXPECT_TRUE(ReadAll(file).contains("Hidden=true\n"));
+    EXPECT_EQ(entry.ReadCommand(), "");
+}
+
+TEST(XdgAutostartEntry, ReportsAnEntryThatCannotBeWritten) {
+    QTemporaryDir config;
+    QFile blocker(config.path() + "/autostart");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    XdgAutostartEntry entry(config.path() + "/autostart/tarvenel.desktop");
+    const StartupResult result = entry.Register("/usr/bin/tarvenel");
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.reason.empty());
+}
+
+TEST(ExecValue, ReadsTheProgramOfHandWrittenEntries) {
+    EXPECT_EQ(ProgramOfExec("/usr/bin/tarvenel"), "/usr/bin/tarvenel");
+    EXPECT_EQ(ProgramOfExec("/usr/bin/tarvenel --quiet"), "/usr/bin/tarvenel");
+    EXPECT_EQ(ProgramOfExec(R"("/opt/a b/tarvenel" %U)"), "/opt/a b/tarvenel");
+    EXPECT_EQ(ProgramOfExec(R"("/opt/unterminated)"), "");
+    EXPECT_EQ(ProgramOfExec("/usr/bin/%f"), ""); // a field code is no file name
+    const QString odd = "/x/\"q\"/$HOME/`id`/back\\slash/100%";
+    EXPECT_EQ(ProgramOfExec(ExecValueFor(odd)), odd);
+}
+
+TEST(LockFileInstanceGuard, OnlyTheFirstCopyRunsUntilItEnds) {
+    QTemporaryDir runtime;
+    const QString lock = runtime.path() + "/tarvenel.lock";
+    {
+        LockFileInstanceGuard first(lock);
+        EXPECT_FALSE(first.AnotherInstanceRunning());
+        EXPECT_FALSE(first.AnotherInstanceRunning()); // asking again keeps the lock
+        LockFileInstanceGuard second(lock);
+        EXPECT_TRUE(second.AnotherInstanceRunning());
+    }
+    LockFileInstanceGuard third(lock);
+    EXPECT_FALSE(third.AnotherInstanceRunning());
+}
+
+TEST(LocaleDateTimeText, LongTimeNamesNoTimeZone) {
+    LocaleDateTimeText text;
+    const QString time = QString::fromStdString(text.LongTime(8, 5, 3));
+    EXPECT_TRUE(time.contains("05")) << time.toStdString();
+    EXPECT_TRUE(time.contains("03")) << time.toStdString();
+    const QString zone = QTimeZone::systemTimeZone().abbreviation(QDateTime::currentDateTime());
+    if (!zone.isEmpty()) {
+        EXPECT_FALSE(time.contains(zone)) << time.toStdString();
+    }
+    EXPECT_FALSE(text.ShortDate(2026, 12, 7).empty());
+}
+
+TEST(ProgramLocation, SplitsTheExecutablePathTheWayTheStartupCommandIsBuilt) {
+    const ProgramLocation location = LocationOf("/opt/tarvenel/bin/tarvenel");
+    EXPECT_EQ(StartupCommandOf(location), "/opt/tarvenel/bin/tarvenel");
+    EXPECT_EQ(AppDirOf(location), "/opt/tarvenel/bin");
+}
+
+} // namespace
+} // namespace tarvenel::qt

@@ -1,0 +1,140 @@
+// The Qt countdown dialog over the core: its look, its keys and its ends.
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "platform/qt/countdown_dialog.h"
+#include "platform/qt/logind_power.h"
+#include "support/fake_controls.h"
+#include "support/fake_services.h"
+
+namespace tarvenel::qt {
+namespace {
+
+using namespace tarvenel::test;
+
+// Power requests only ever reach the dry-run file.
+class RefusingSystem : public LogindPowerSystem {
+public:
+    RefusingSystem() : LogindPowerSystem(QDBusConnection(QStringLiteral("none"))) {}
+};
+
+class CountdownDialogTest : public ::testing::Test {
+protected:
+    CountdownDialog& Open() {
+        launcher.SetMainTimer2(mainTimer2);
+        launcher.Show();
+        QCoreApplication::processEvents();
+        return *launcher.Current();
+    }
+
+    QString Recorded() const {
+        QFile file(dryRun);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    static void Press(Qt::Key key) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        QTest::keyClick(focus, key);
+    }
+
+    QTemporaryDir dir;
+    QString dryRun = dir.path() + "/dry.txt";
+    LinuxSystemVersion version;
+    RefusingSystem system;
+    PowerRequester power{system, dryRun.toStdString()};
+    FakeDialogs dialogs;
+    FakeTimer mainTimer2{1, false};
+    CountdownLauncher launcher{version, power, dialogs};
+};
+
+TEST_F(CountdownDialogTest, OpensOnTopWithTheBigRedNumberAndTheCancelButtonFocused) {
+    CountdownDialog& dialog = Open();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(dialog.windowTitle(), "正在准备关机…");
+    EXPECT_EQ(dialog.size(), QSize(315, 112));
+    EXPECT_EQ(dialog.Number().text(), "10");
+    const QFont number = dialog.Number().font();
+    EXPECT_EQ(number.pointSizeF(), 72.0);
+    EXPECT_TRUE(number.bold());
+    EXPECT_EQ(dialog.Number().palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_EQ(dialog.Command1().text(), "取消关机");
+    EXPECT_EQ(dialog.Command1().geometry(), QRect(144, 16, 153, 81));
+    EXPECT_EQ(QApplication::focusWidget(), &dialog.Command1());
+    for (int i = 0; i < 4; ++i)
+        EXPECT_FALSE(dialog.PowerButton(i).isVisible());
+    EXPECT_TRUE(dialog.PowerButton(4).isVisible());
+    EXPECT_GE(dialog.PowerButton(4).y(), dialog.height()); // below the client area
+    dialog.close();
+}
+
+TEST_F(CountdownDialogTest, TabReachesTheOffScreenPowerButtonWhichActsAtOnce) {
+    CountdownDialog& dialog = Open();
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), &dialog.PowerButton(4));
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), &dialog.Command1());
+    Press(Qt::Key_Tab);
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Recorded(), "ForcePowerOff 13\n");
+    dialog.close();
+}
+
+TEST_F(CountdownDialogTest, EscapeCancelsFromAnyFocusAndHandsBackToTheMainWindow) {
+    QPointer<CountdownDialog> dialog = &Open();
+    Press(Qt::Key_Tab); // focus on the off-screen button
+    Press(Qt::Key_Escape);
+    EXPECT_TRUE(mainTimer2.enabled);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dialog.isNull()); // unloaded
+    EXPECT_EQ(Recorded(), "");
+}
+
+TEST_F(CountdownDialogTest, TheCloseBoxWhileCountingCancelsToo) {
+    CountdownDialog& dialog = Open();
+    dialog.close();
+    EXPECT_TRUE(mainTimer2.enabled);
+    EXPECT_FALSE(dialog.CountdownTimer().Enabled());
+}
+
+TEST_F(CountdownDialogTest, TheEleventhTickPowersOffAndEscapeStillCancelsAfterwards) {
+    CountdownDialog& dialog = Open();
+    EXPECT_TRUE(dialog.CountdownTimer().Enabled());
+    for (int tick = 0; tick < 10; ++tick)
+        dialog.Logic().Timer1_Timer();
+    EXPECT_EQ(dialog.Number().text(), "0");
+    EXPECT_EQ(Recorded(), "");
+    dialog.Logic().Timer1_Timer();
+    EXPECT_EQ(Recorded(), "ForcePowerOff 13\n");
+    EXPECT_EQ(dialog.windowTitle(), "正在关机…");
+    EXPECT_EQ(dialog.Command1().text(), "再见！");
+    EXPECT_FALSE(dialog.Command1().isEnabled());
+    EXPECT_TRUE(dialog.isVisible());
+
+    // Showing again while it is loaded does not start a fresh countdown.
+    launcher.Show();
+    EXPECT_EQ(launcher.Current(), &dialog);
+    EXPECT_EQ(dialog.Number().text(), "0");
+
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_TRUE(mainTimer2.enabled);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(CountdownDialogTest, EachShowingAfterAnUnloadCountsFromTen) {
+    CountdownDialog& first = Open();
+    first.Logic().Timer1_Timer();
+    EXPECT_EQ(first.Number().text(), "9");
+    first.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    CountdownDialog& second = Open();
+    EXPECT_EQ(second.Number().text(), "10");
+    second.close();
+}
+
+} // namespace
+} // namespace tarvenel::qt
