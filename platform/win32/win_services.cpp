@@ -46,10 +46,16 @@ std::string WinDateText::LongTime(int hour, int minute, int second) {
 }
 
 int WinDialogs::MessageBox(const std::string& text, int style, const std::string& caption) {
+    // Owned by the window the user works in, so that the box stays above it
+    // (the countdown dialog is topmost); with every window hidden it stands
+    // alone, on top.
+    HWND owner = GetActiveWindow();
+    if (!owner && *owner_ && IsWindowVisible(*owner_))
+        owner = *owner_;
+    const UINT alone = owner ? 0 : MB_TASKMODAL | MB_TOPMOST;
     // The message numbers of the core are the system's own.
-    HWND owner = *owner_ && IsWindowVisible(*owner_) ? *owner_ : nullptr;
     return MessageBoxW(owner, Widen(text).c_str(), Widen(caption).c_str(),
-                       static_cast<UINT>(style) | MB_SETFOREGROUND | (owner ? 0 : MB_TASKMODAL));
+                       static_cast<UINT>(style) | MB_SETFOREGROUND | alone);
 }
 
 void WinUrlOpener::Open(const std::string& url) {
