@@ -3,6 +3,22 @@
 #include <charconv>
 
 namespace tarvenel::module2 {
+namespace {
+
+// The first `count` characters (code points) of UTF-8 text: sizes of text
+// values count characters, not bytes.
+std::string FirstCharacters(const std::string& text, std::uint32_t count) {
+    std::size_t end = 0;
+    for (std::uint32_t seen = 0; end < text.size(); ++end) {
+        if ((static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+            continue;
+        if (seen++ == count)
+            break;
+    }
+    return text.substr(0, end);
+}
+
+} // namespace
 
 RegStatus WriteValueToKey(Registry& registry, RegKey key, const std::string& name,
                           std::uint32_t type, const std::string& text, std::uint32_t number) {
@@ -24,7 +40,7 @@ ReadResult ReadValueFromKey(Registry& registry, RegKey key, const std::string& n
         std::string text;
         result.status = registry.QueryString(key, name, size, text);
         if (result.status == reg::kSuccess)
-            result.value = text.substr(0, size);
+            result.value = FirstCharacters(text, size);
     } else if (type == reg::kDword) {
         std::uint32_t number = 0;
         result.status = registry.QueryDword(key, name, number);

@@ -31,3 +31,41 @@ ensure_packages() {
     apt-get update -qq
     apt-get install -y -qq "${missing[@]}" >/dev/null
 }
+
+# run_windows_program: builds tarvenel.exe and starts it under Wine in a
+# prefix of its own under build/windows, in dry-run mode, on a virtual
+# display when there is no display.
+run_windows_program() {
+    local build=build/windows
+    cmake --preset windows >/dev/null
+    cmake --build --preset windows --target tarvenel
+    export WINEPREFIX=$PWD/$build/run-prefix WINEDEBUG=-all WINEARCH=win64
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    if [ ! -d "$WINEPREFIX" ]; then
+        echo "Creating the Wine prefix $build/run-prefix ..."
+        mkdir -p "$WINEPREFIX"
+        timeout 300 wineboot --init >/dev/null 2>&1 || true
+        local cjk name
+        cjk=$(fc-list :lang=zh family | head -n1 | cut -d, -f1)
+        for name in SimSun 宋体 NSimSun; do
+            timeout 60 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$name" /t REG_SZ \
+                /d "${cjk:-WenQuanYi Zen Hei}" /f >/dev/null 2>&1 || true
+        done
+    fi
+    TARVENEL_DRY_RUN=$(echo "Z:$PWD/$build/dry-run.log" | tr / '\\')
+    export TARVENEL_DRY_RUN
+    echo "Dry run: power actions are written to $build/dry-run.log, nothing shuts down."
+    if [ -z "${DISPLAY:-}" ]; then
+        local fifo number
+        fifo=$(mktemp -u)
+        mkfifo "$fifo"
+        Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+        RUN_XVFB_PID=$!
+        read -r -t 20 number <"$fifo" || true
+        rm -f "$fifo"
+        export DISPLAY=:$number
+        trap 'timeout 20 wineserver -k >/dev/null 2>&1; kill $RUN_XVFB_PID 2>/dev/null' EXIT
+        echo "No display: running on the virtual display $DISPLAY (see it with: import -display $DISPLAY -window root shot.png)."
+    fi
+    wine "$build/platform/win32/tarvenel.exe"
+}

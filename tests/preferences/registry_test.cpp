@@ -44,6 +44,17 @@ TEST_F(RegistryTest, ReadValueFromKeyReportsStatusAndValue) {
     EXPECT_EQ(closed.value, "");
 }
 
+TEST_F(RegistryTest, TextSizesCountCharactersSoNonAsciiTextReadsWhole) {
+    // A path of 255 characters or more is stored without padding: every
+    // character of it must come back, none cut in the middle.
+    const std::string path = "C:\\程序\\" + std::string(260, 'x') + ".exe";
+    registry.Put(HKLM, kRunKey, kRunValueName, {reg::kSz, PaddedStartupCommand(path), 0});
+    EXPECT_EQ(module2::ReadRegistryValue(registry, HKLM, kRunKey, kRunValueName), path);
+    const std::string padded = PaddedStartupCommand("C:\\程序\\timer.exe");
+    registry.Put(HKLM, kRunKey, kRunValueName, {reg::kSz, padded, 0});
+    EXPECT_EQ(module2::ReadRegistryValue(registry, HKLM, kRunKey, kRunValueName), padded);
+}
+
 TEST_F(RegistryTest, WritingNeedsTheKeyWhichEnsureKeyCreates) {
     EXPECT_EQ(module2::WriteRegistryValue(registry, HKLM, "A\\B", "v", "1", reg::kSz),
               reg::kFileNotFound);

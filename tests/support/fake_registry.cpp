@@ -3,6 +3,17 @@
 #include <algorithm>
 
 namespace tarvenel::test {
+namespace {
+
+// Text sizes cross the port in characters, as the real registry counts them.
+std::uint32_t CharacterCount(const std::string& text) {
+    std::uint32_t count = 0;
+    for (unsigned char c : text)
+        count += (c & 0xC0) != 0x80;
+    return count;
+}
+
+} // namespace
 
 std::string FakeRegistry::Lower(const std::string& text) {
     std::string lower = text;
@@ -59,7 +70,7 @@ RegStatus FakeRegistry::QueryValueInfo(RegKey key, const std::string& name, std:
     if (!value)
         return status;
     type = value->type;
-    size = value->type == reg::kDword ? 4 : static_cast<std::uint32_t>(value->text.size());
+    size = value->type == reg::kDword ? 4 : CharacterCount(value->text);
     return reg::kSuccess;
 }
 
@@ -69,9 +80,10 @@ RegStatus FakeRegistry::QueryString(RegKey key, const std::string& name, std::ui
     const Value* value = Lookup(key, name, status);
     if (!value)
         return status;
-    if (value->text.size() > capacity)
+    const std::uint32_t count = CharacterCount(value->text);
+    if (count > capacity)
         return reg::kMoreData;
-    text = value->text + std::string(capacity - value->text.size(), '\0');
+    text = value->text + std::string(capacity - count, '\0');
     return reg::kSuccess;
 }
 

@@ -1,0 +1,99 @@
+#pragma once
+// The forms' passive controls over native child windows. The native window
+// stays the single source of truth for text, ticks and visibility.
+#include "platform/win32/win_api.h"
+
+#include "app/controls.h"
+
+namespace tarvenel::win32 {
+
+class WinLabel : public Label {
+public:
+    explicit WinLabel(HWND window = nullptr) : window_(window) {}
+    void Attach(HWND window) { window_ = window; }
+    std::string Caption() const override;
+    void SetCaption(const std::string& text) override;
+    int Width() const override; // twips
+    int Height() const override;
+
+private:
+    HWND window_;
+};
+
+// A COMBOBOX with CBS_DROPDOWN: a list and an editable text field.
+class WinComboBox : public ComboBox {
+public:
+    explicit WinComboBox(HWND window = nullptr) : window_(window) {}
+    void Attach(HWND window) { window_ = window; }
+    HWND Handle() const { return window_; }
+    void Clear() override;
+    void AddItem(const std::string& text) override;
+    void RemoveItem(int index) override;
+    int ListCount() const override;
+    std::string List(int index) const override;
+    int ListIndex() const override;
+    std::string Text() const override;
+    void SetText(const std::string& text) override;
+    bool Enabled() const override;
+    void SetEnabled(bool enabled) override;
+    // The user picked an entry: the text field does not show it yet while
+    // the selection-change notification runs, so it is put there first.
+    void TakeChosenEntry();
+
+private:
+    HWND window_;
+};
+
+class WinCheckBox : public CheckBox {
+public:
+    explicit WinCheckBox(HWND window = nullptr) : window_(window) {}
+    void Attach(HWND window) { window_ = window; }
+    int Value() const override;
+    void SetValue(int value) override;
+    int Width() const override; // pixels, the unit of its mouse events
+    int Height() const override;
+
+private:
+    HWND window_;
+};
+
+class WinPicture : public Picture {
+public:
+    explicit WinPicture(HWND window = nullptr) : window_(window) {}
+    void Attach(HWND window) { window_ = window; }
+    bool Visible() const override;
+    void SetVisible(bool visible) override;
+
+private:
+    HWND window_;
+};
+
+// SetTimer on the owning window; its WM_TIMER with this id runs the handler.
+class WinTimer : public Timer {
+public:
+    WinTimer(UINT_PTR id, int interval, bool enabled)
+        : id_(id), interval_(interval), enabled_(enabled) {}
+    // Starts the timer when it was enabled before the window existed.
+    void Attach(HWND owner);
+    UINT_PTR Id() const { return id_; }
+    bool Enabled() const override { return enabled_; }
+    void SetEnabled(bool enabled) override;
+    int Interval() const override { return interval_; }
+
+private:
+    HWND owner_ = nullptr;
+    UINT_PTR id_;
+    int interval_;
+    bool enabled_;
+};
+
+// A window's outer size in twips (15 to the pixel on the forms' grid).
+int WidthTwips(HWND window);
+int HeightTwips(HWND window);
+
+// Mouse-event arguments of the forms: button 1 left, 2 right, 4 middle;
+// shift 1 Shift, 2 Ctrl, 4 Alt.
+int MouseButtonOf(UINT message);
+int ShiftState();
+
+} // namespace tarvenel::win32

@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# The road of a scheduled shutdown: armed at start 35 s ahead, hidden behind
+# the notification icon, the countdown dialog at the target, then one of
+#   dry-run    TARVENEL_DRY_RUN records "ForcePowerOff 13" 22 s after it;
+#   escape     Escape in the dialog brings the main window back, disarmed;
+#   real-exit  the real ExitWindowsEx ends this prefix's Wine session;
+#   keyboard   Tab reaches the button below the visible area, whose Enter
+#              runs the power-off at once.
+BUILD_DIR=$1
+MODE=$2
+source "$(dirname "$0")/wine_env.sh"
+trap cleanup EXIT
+new_prefix "countdown-$MODE"
+start_display
+DRY_RUN=$E2E_DIR/countdown-$MODE.dry-run
+rm -f "$DRY_RUN"
+dialog='正在准备关机…'
+
+# The seeding starts the prefix's Wine session, so the program starts fast.
+target=$(seed_default_time 37)
+if [ "$MODE" = real-exit ]; then
+    start_program
+else
+    start_program "TARVENEL_DRY_RUN=$(windows_path_of "$DRY_RUN")"
+fi
+wait_for 60 has_window 'Tarvenel 1.5.0' || fail "the main window did not appear"
+lead=$((target - $(date +%s)))
+[ $lead -ge 30 ] || fail "the program took too long to start (target only ${lead}s ahead)"
+# Armed at once: the window goes behind the notification icon. Had the icon
+# been refused, the window would say so and stay in the taskbar.
+wait_for 20 no_visible_window 'Tarvenel 1.5.0' || fail "the armed window stayed on screen"
+sleep 1
+no_visible_window Tarvenel || fail "a message appeared after arming"
+
+if [ "$MODE" = dry-run ]; then
+    # Without a desktop's tray, Wine shows the icons in a window of its own.
+    # A left click on ours brings the window back; minimising an armed
+    # window hides it behind the icon again.
+    wait_for 10 has_visible_window 'Wine System Tray' || fail "no notification icon"
+    window_geometry "$(visible_window_of 'Wine System Tray')"
+    xdotool mousemove $((X + 12)) $((Y + 31)) click 1
+    wait_for 10 has_visible_window 'Tarvenel 1.5.0' || fail "the icon did not bring the window back"
+    settle
+    click_at "$(visible_window_of 'Tarvenel 1.5.0')" 342 13
+    wait_for 10 no_visible_window 'Tarvenel 1.5.0' || fail "minimising did not hide the armed window"
+fi
+
+wait_for $((lead + 10)) has_visible_window "$dialog" || fail "no countdown dialog at the target"
+shown=$(date +%s)
+[ $shown -ge $((target - 1)) ] || fail "the dialog came $((target - shown))s early"
+[ $shown -le $((target + 3)) ] || fail "the dialog came $((shown - target))s late"
+window_geometry "$(visible_window_of "$dialog")"
+import -silent -window root "$E2E_DIR/countdown-$MODE.png"
+
+case $MODE in
+dry-run)
+    wait_for 30 file_has "$DRY_RUN" 'ForcePowerOff 13' || fail "no power-off was recorded"
+    took=$(($(date +%s) - shown))
+    [ $took -ge 20 ] && [ $took -le 25 ] || fail "the power-off came ${took}s after the dialog, not 22"
+    [ "$(tr -d '\r' <"$DRY_RUN")" = 'ForcePowerOff 13' ] || fail "unexpected record: $(cat "$DRY_RUN")"
+    ;;
+escape)
+    sleep 3 # the number counts down meanwhile
+    box=$(visible_window_of "$dialog")
+    xdotool windowactivate --sync "$box" >/dev/null 2>&1 || xdotool windowfocus "$box" || true
+    # Escape cancels whichever control has the focus, the off-screen one too.
+    xdotool key Tab Escape
+    wait_for 10 has_visible_window 'Tarvenel 1.5.0' || fail "Escape did not bring the main window back"
+    has_window "$dialog" && fail "the dialog stayed"
+    import -silent -window root "$E2E_DIR/countdown-escape-restored.png"
+    # Disarmed: nothing fires any more.
+    sleep 24
+    [ ! -e "$DRY_RUN" ] || fail "a power action ran after the cancel: $(cat "$DRY_RUN")"
+    ;;
+keyboard)
+    box=$(visible_window_of "$dialog")
+    xdotool windowactivate --sync "$box" >/dev/null 2>&1 || xdotool windowfocus "$box" || true
+    xdotool key Tab Return
+    wait_for 5 file_has "$DRY_RUN" 'ForcePowerOff 13' || fail "Tab and Enter ran no power-off"
+    took=$(($(date +%s) - shown))
+    [ $took -le 10 ] || fail "the power-off waited for the countdown (${took}s)"
+    ;;
+real-exit)
+    # The session of this prefix ends: the program's process goes away.
+    wait_for 40 eval '! kill -0 $PROGRAM_PID 2>/dev/null' || fail "the Wine session did not end"
+    took=$(($(date +%s) - shown))
+    [ $took -ge 20 ] || fail "the program ended ${took}s after the dialog, before the countdown ran out"
+    ;;
+esac
+echo PASS
