@@ -7,7 +7,7 @@ TARVENEL_BUILD_PACKAGES=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev libstb-dev
     g++-mingw-w64-x86-64-posix wine wine64
     # The Linux program, and its headless runs and end-to-end tests.
-    qt6-base-dev fonts-wqy-zenhei xvfb xdotool trayer imagemagick x11-utils dbus-daemon
+    qt6-base-dev fonts-wqy-zenhei fonts-wqy-microhei xvfb xdotool trayer imagemagick x11-utils dbus-daemon
 )
 
 # ensure_packages PKG...: installs whichever of PKG is missing.
@@ -45,12 +45,7 @@ run_windows_program() {
         echo "Creating the Wine prefix $build/run-prefix ..."
         mkdir -p "$WINEPREFIX"
         timeout 300 wineboot --init >/dev/null 2>&1 || true
-        local cjk name
-        cjk=$(fc-list :lang=zh family | head -n1 | cut -d, -f1)
-        for name in SimSun 宋体 NSimSun; do
-            timeout 60 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$name" /t REG_SZ \
-                /d "${cjk:-WenQuanYi Zen Hei}" /f >/dev/null 2>&1 || true
-        done
+        scripts/wine-cjk-fonts
     fi
     TARVENEL_DRY_RUN=$(echo "Z:$PWD/$build/dry-run.log" | tr / '\\')
     export TARVENEL_DRY_RUN

@@ -4,6 +4,7 @@
 # Source it with BUILD_DIR set to the windows preset's build folder.
 set -euo pipefail
 
+SOURCE_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 E2E_DIR=$BUILD_DIR/e2e
 TEMPLATE_PREFIX=$E2E_DIR/template-prefix
 EXE=$BUILD_DIR/platform/win32/tarvenel.exe
@@ -33,12 +34,8 @@ make_template_prefix() {
         limit 300 wineboot --init >/dev/null 2>&1 || true
         # Without a window manager every hide would wait for one.
         limit 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-        # The forms ask for SimSun (宋体); any installed CJK font will do.
-        local cjk
-        cjk=$(fc-list :lang=zh family | head -n1 | cut -d, -f1)
-        for name in SimSun 宋体 NSimSun; do
-            limit 60 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$name" /t REG_SZ /d "${cjk:-WenQuanYi Zen Hei}" /f >/dev/null 2>&1
-        done
+        # The forms ask for SimSun (宋体).
+        "$SOURCE_DIR/scripts/wine-cjk-fonts"
         limit 60 wineserver -w || true
     )
     touch "$TEMPLATE_PREFIX/.ready"
