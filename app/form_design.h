@@ -5,6 +5,16 @@
 
 namespace tarvenel {
 
+// The forms are laid out on a grid of 15 twips to the pixel (96 dpi).
+inline constexpr int kFormTwipsPerPixel = 15;
+
+// A form length in pixels, rounded to the nearest pixel (15 is odd, so there
+// are no ties).
+constexpr int TwipsToPixels(int twips) {
+    return twips >= 0 ? (2 * twips + kFormTwipsPerPixel) / (2 * kFormTwipsPerPixel)
+                      : -TwipsToPixels(-twips);
+}
+
 struct TwipsRect {
     int left = 0;
     int top = 0;

@@ -8,13 +8,13 @@
 
 #include "app/colour.h"
 #include "app/font.h"
+#include "app/form_design.h"
 #include "raster/bitmap.h"
 #include "raster/region.h"
 #include "raster/text_renderer.h"
 
 namespace tarvenel {
 
-inline constexpr int kFormTwipsPerPixel = 15;
 inline constexpr Rgb kMainBackColour = 0xFFFFFF;
 inline constexpr Rgb kCaptionTextColour = 0xFFFFFF;
 inline constexpr Rgb kCreditForeColour = 0xFFFFFF; // LbBR

@@ -7,25 +7,13 @@
 #include "platform/qt/fonts.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/qt_string.h"
+#include "platform/qt/qt_units.h"
 #include "power/frm_end_design.h"
 
 namespace tarvenel::qt {
 namespace {
 
 namespace design = frm_end_design;
-
-int Pixels(int twips) {
-    return static_cast<int>(std::nearbyint(twips / 15.0));
-}
-
-QRect PixelRect(const TwipsRect& r) {
-    return QRect(Pixels(r.left), Pixels(r.top), Pixels(r.width), Pixels(r.height));
-}
-
-QColor ColourOf(Rgb rgb) {
-    return QColor(static_cast<int>(rgb & 0xFF), static_cast<int>(rgb >> 8 & 0xFF),
-                  static_cast<int>(rgb >> 16 & 0xFF));
-}
 
 } // namespace
 
@@ -41,7 +29,7 @@ CountdownDialog::CountdownDialog(SystemVersion& version, PowerRequester& power, 
     setWindowTitle(ToQt(design::kCaption));
     setWindowIcon(CountdownIcon());
     setFont(ToQFont(FontSpec{}));
-    resize(Pixels(design::kClientArea.width), Pixels(design::kClientArea.height));
+    resize(TwipsToPixels(design::kClientArea.width), TwipsToPixels(design::kClientArea.height));
 
     label1_.setText(ToQt(design::kLabel1.caption));
     label1_.setGeometry(PixelRect(design::kLabel1.rect));
@@ -108,18 +96,19 @@ void CountdownDialog::SetSize(int widthTwips, int heightTwips) {
     // so the client area keeps the form's own proportions.
     const int frameWidth = kEndWidthTwips - design::kClientArea.width;
     const int frameHeight = kEndHeightTwips - design::kClientArea.height;
-    setFixedSize(Pixels(widthTwips - frameWidth), Pixels(heightTwips - frameHeight));
+    setFixedSize(TwipsToPixels(widthTwips - frameWidth), TwipsToPixels(heightTwips - frameHeight));
 }
 
 int CountdownDialog::Width() const {
-    return isMinimized() ? 0
-                         : Pixels(kEndWidthTwips - design::kClientArea.width) * 15 + width() * 15;
+    return isMinimized()
+               ? 0
+               : TwipsToPixels(kEndWidthTwips - design::kClientArea.width) * 15 + width() * 15;
 }
 
 int CountdownDialog::Height() const {
     return isMinimized()
                ? 0
-               : Pixels(kEndHeightTwips - design::kClientArea.height) * 15 + height() * 15;
+               : TwipsToPixels(kEndHeightTwips - design::kClientArea.height) * 15 + height() * 15;
 }
 
 void CountdownDialog::SetWindowPos(std::intptr_t insertAfter, int, int, int, int, unsigned) {

@@ -11,6 +11,7 @@
 #include "platform/qt/fonts.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/qt_string.h"
+#include "platform/qt/qt_units.h"
 #include "raster/png.h"
 #include "scheduler/frm_main_design.h"
 
@@ -18,19 +19,6 @@ namespace tarvenel::qt {
 namespace {
 
 namespace design = frm_main_design;
-
-int Pixels(int twips) {
-    return static_cast<int>(std::nearbyint(twips / 15.0));
-}
-
-QRect PixelRect(const TwipsRect& r) {
-    return QRect(Pixels(r.left), Pixels(r.top), Pixels(r.width), Pixels(r.height));
-}
-
-QColor ColourOf(Rgb rgb) {
-    return QColor(static_cast<int>(rgb & 0xFF), static_cast<int>(rgb >> 8 & 0xFF),
-                  static_cast<int>(rgb >> 16 & 0xFF));
-}
 
 void SetTextColour(QWidget& widget, Rgb rgb) {
     QPalette palette = widget.palette();
@@ -294,7 +282,7 @@ void MainWindow::SetWindowState(WindowState state) {
 }
 
 void MainWindow::SetSize(int widthTwips, int heightTwips) {
-    setFixedSize(Pixels(widthTwips), Pixels(heightTwips));
+    setFixedSize(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips));
 }
 
 int MainWindow::Width() const {
@@ -312,20 +300,20 @@ void MainWindow::Unload() {
 // --- Painting and layout
 
 void MainWindow::PlaceCredit(int left, int top, Rgb foreColour) {
-    lbBR_.move(Pixels(left), Pixels(top));
+    lbBR_.move(TwipsToPixels(left), TwipsToPixels(top));
     SetTextColour(lbBR_, foreColour);
 }
 
 void MainWindow::SetCaptionStripWidth(int width) {
-    imBar_.resize(Pixels(width), imBar_.height());
+    imBar_.resize(TwipsToPixels(width), imBar_.height());
 }
 
 void MainWindow::PlaceMinimise(int left, int top) {
-    immin_.move(Pixels(left), Pixels(top));
+    immin_.move(TwipsToPixels(left), TwipsToPixels(top));
 }
 
 void MainWindow::PlaceClose(int left, int top) {
-    imclose_.move(Pixels(left), Pixels(top));
+    imclose_.move(TwipsToPixels(left), TwipsToPixels(top));
 }
 
 void MainWindow::SetBackground(Bitmap background) {
@@ -338,7 +326,7 @@ void MainWindow::SetRegion(const Region& region) {
 }
 
 void MainWindow::MoveTo(int left, int top) {
-    move(Pixels(left), Pixels(top));
+    move(TwipsToPixels(left), TwipsToPixels(top));
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {

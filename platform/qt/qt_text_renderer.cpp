@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/qt/fonts.h"
+#include "platform/qt/qt_units.h"
 #include "raster/canvas.h"
 #include "raster/text_layout.h"
 
@@ -13,11 +14,6 @@ namespace {
 
 QString FromUcs4(std::u32string_view run) {
     return QString::fromUcs4(run.data(), static_cast<qsizetype>(run.size()));
-}
-
-QColor ColourOf(Rgb rgb) {
-    return QColor(static_cast<int>(rgb & 0xFF), static_cast<int>(rgb >> 8 & 0xFF),
-                  static_cast<int>(rgb >> 16 & 0xFF));
 }
 
 MeasureRun MeasureWith(const QFontMetrics& metrics) {

@@ -10,7 +10,7 @@ namespace tarvenel::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"Tarvenel.Main";
-constexpr int kTwips = 15; // per pixel on the form's fixed grid
+constexpr int kTwips = kFormTwipsPerPixel;
 namespace D = frm_main_design;
 
 // Control identifiers.
@@ -29,8 +29,8 @@ enum : int {
 };
 
 RECT Pixels(const ControlDesign& d) {
-    return {d.rect.left / kTwips, d.rect.top / kTwips, d.rect.Right() / kTwips,
-            d.rect.Bottom() / kTwips};
+    return {TwipsToPixels(d.rect.left), TwipsToPixels(d.rect.top), TwipsToPixels(d.rect.Right()),
+            TwipsToPixels(d.rect.Bottom())};
 }
 
 COLORREF Colour(unsigned bgr) {

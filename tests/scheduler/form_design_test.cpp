@@ -76,3 +76,18 @@ TEST(CountdownDesign, OnlyTheNumberAndTheCancelButtonAreInTheVisibleArea) {
 
 } // namespace
 } // namespace tarvenel
+
+namespace tarvenel {
+namespace {
+
+TEST(FormDesign, TwipsBecomeTheNearestPixel) {
+    EXPECT_EQ(TwipsToPixels(0), 0);
+    EXPECT_EQ(TwipsToPixels(7), 0);
+    EXPECT_EQ(TwipsToPixels(8), 1);
+    EXPECT_EQ(TwipsToPixels(555), 37);
+    EXPECT_EQ(TwipsToPixels(5640), 376);
+    EXPECT_EQ(TwipsToPixels(-8), -1);
+}
+
+} // namespace
+} // namespace tarvenel
