@@ -145,13 +145,7 @@ void ButtonWindow::Redraw() {
 }
 
 LRESULT CALLBACK ButtonWindow::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self =
-            static_cast<ButtonWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<ButtonWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = WindowObject(window, message, lParam, &ButtonWindow::window_);
     return self ? self->Handle(message, wParam, lParam)
                 : DefWindowProcW(window, message, wParam, lParam);
 }

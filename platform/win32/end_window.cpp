@@ -150,13 +150,7 @@ void EndWindow::Discard() {
 }
 
 LRESULT CALLBACK EndWindow::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self =
-            static_cast<EndWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<EndWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = WindowObject(window, message, lParam, &EndWindow::window_);
     if (!self || !self->frm_ || self->unloaded_)
         return DefWindowProcW(window, message, wParam, lParam);
     return self->Handle(message, wParam, lParam);

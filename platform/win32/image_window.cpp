@@ -33,13 +33,7 @@ void ImageWindow::SetFace(HICON face) {
 }
 
 LRESULT CALLBACK ImageWindow::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self =
-            static_cast<ImageWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<ImageWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = WindowObject(window, message, lParam, &ImageWindow::window_);
     return self ? self->Handle(message, wParam, lParam)
                 : DefWindowProcW(window, message, wParam, lParam);
 }

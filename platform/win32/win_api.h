@@ -15,3 +15,16 @@ inline int XOfMouse(LPARAM lParam) {
 inline int YOfMouse(LPARAM lParam) {
     return static_cast<short>(HIWORD(lParam));
 }
+
+// The object behind a window created with the object as its creation
+// parameter: recorded (with its window handle) when the window is made and
+// found again on every later message; null before that.
+template <class T> T* WindowObject(HWND window, UINT message, LPARAM lParam, HWND T::*handle) {
+    if (message == WM_NCCREATE) {
+        auto* created = static_cast<T*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        created->*handle = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+        return created;
+    }
+    return reinterpret_cast<T*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
