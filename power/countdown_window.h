@@ -2,12 +2,15 @@
 
 namespace tarvenel {
 
-// The shutdown countdown dialog as the main window sees it: it can only be
-// shown (modeless). Each showing starts a fresh countdown.
+// The shutdown countdown dialog as the main window sees it.
 class CountdownWindow {
 public:
     virtual ~CountdownWindow() = default;
+    // Shows a fresh countdown (modeless), starting again from 10.
     virtual void Show() = 0;
+    // Closes the dialog through its unload handler, as its close box does;
+    // nothing when no dialog is loaded.
+    virtual void Close() = 0;
 };
 
 } // namespace tarvenel

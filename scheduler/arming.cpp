@@ -76,6 +76,10 @@ void FrmMain::ArmSchedule() {
 }
 
 void FrmMain::CancelSchedule() {
+    // A countdown that is running would otherwise power the machine off
+    // behind a window that already looks disarmed: stop it the way its own
+    // close box does.
+    s_.countdown.Close();
     state_.IsArmed = false;
     c_.XPButton1.SetEnabled(true);
     c_.XPButton3.SetEnabled(true);

@@ -8,6 +8,7 @@ TARVENEL_BUILD_PACKAGES=(
     g++-mingw-w64-x86-64-posix wine wine64
     # The Linux program, and its headless runs and end-to-end tests.
     qt6-base-dev fonts-wqy-zenhei fonts-wqy-microhei xvfb xdotool trayer imagemagick x11-utils dbus-daemon
+    openbox
 )
 
 # ensure_packages PKG...: installs whichever of PKG is missing.

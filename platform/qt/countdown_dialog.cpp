@@ -8,6 +8,7 @@
 #include "platform/qt/pictures.h"
 #include "platform/qt/qt_string.h"
 #include "platform/qt/qt_units.h"
+#include "platform/qt/x11_window.h"
 #include "power/frm_end_design.h"
 
 namespace tarvenel::qt {
@@ -17,14 +18,14 @@ namespace design = frm_end_design;
 
 } // namespace
 
-CountdownDialog::CountdownDialog(SystemVersion& version, PowerRequester& power, Dialogs& dialogs,
-                                 Timer& mainTimer2)
+EndDialog::EndDialog()
     : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                            Qt::CustomizeWindowHint),
-      command1_(QString(), this), timer1_(2000, false, [this] { frm_.Timer1_Timer(); }),
-      frm_(FrmEndControls{*this, label1_, command1_, timer1_},
-           FrmEndServices{version, *this, power, dialogs, mainTimer2}) {
-    setAttribute(Qt::WA_DeleteOnClose);
+      command1_(QString(), this), timer1_(2000, false, [this] {
+          if (frm_)
+              frm_->Timer1_Timer();
+      }) {
+    // The launcher owns the dialog: closing only hides it.
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(ToQt(design::kCaption));
     setWindowIcon(CountdownIcon());
@@ -44,7 +45,10 @@ CountdownDialog::CountdownDialog(SystemVersion& version, PowerRequester& power, 
     QPalette grey = command1_.palette();
     grey.setColor(QPalette::Button, ColourOf(design::kCancelBackColour));
     command1_.setPalette(grey);
-    connect(&command1_, &QPushButton::clicked, this, [this] { frm_.Command1_Click(); });
+    connect(&command1_, &QPushButton::clicked, this, [this] {
+        if (frm_)
+            frm_->Command1_Click();
+    });
 
     using Handler = void (FrmEnd::*)();
     static constexpr std::array<Handler, 5> kHandlers{
@@ -56,7 +60,10 @@ CountdownDialog::CountdownDialog(SystemVersion& version, PowerRequester& power, 
         powerButtons_[i]->setGeometry(PixelRect(button.design.rect));
         powerButtons_[i]->setVisible(button.visible);
         connect(powerButtons_[i].get(), &QPushButton::clicked, this,
-                [this, handler = kHandlers[i]] { (frm_.*handler)(); });
+                [this, handler = kHandlers[i]] {
+                    if (frm_)
+                        (frm_->*handler)();
+                });
     }
 
     // Tab order follows the form's tab indexes; invisible buttons drop out.
@@ -73,25 +80,32 @@ CountdownDialog::CountdownDialog(SystemVersion& version, PowerRequester& power, 
         child->installEventFilter(this);
 }
 
-std::string CountdownDialog::Caption() const {
+std::string EndDialog::Caption() const {
     return FromQt(windowTitle());
 }
 
-void CountdownDialog::SetCaption(const std::string& text) {
+void EndDialog::SetCaption(const std::string& text) {
     setWindowTitle(ToQt(text));
 }
 
-void CountdownDialog::Show() {
+void EndDialog::Present() {
+    Show();
+    command1_.setFocus(Qt::OtherFocusReason);
+}
+
+void EndDialog::Show() {
+    if (!isVisible())
+        KeepOffTaskbar(*this);
     show();
     raise();
     activateWindow();
 }
 
-void CountdownDialog::SetWindowState(WindowState state) {
+void EndDialog::SetWindowState(WindowState state) {
     setWindowState(state == WindowState::Minimised ? Qt::WindowMinimized : Qt::WindowNoState);
 }
 
-void CountdownDialog::SetSize(int widthTwips, int heightTwips) {
+void EndDialog::SetSize(int widthTwips, int heightTwips) {
     // The form's outer size includes a frame the window manager draws here,
     // so the client area keeps the form's own proportions.
     const int frameWidth = kEndWidthTwips - design::kClientArea.width;
@@ -99,19 +113,19 @@ void CountdownDialog::SetSize(int widthTwips, int heightTwips) {
     setFixedSize(TwipsToPixels(widthTwips - frameWidth), TwipsToPixels(heightTwips - frameHeight));
 }
 
-int CountdownDialog::Width() const {
+int EndDialog::Width() const {
     return isMinimized()
                ? 0
                : TwipsToPixels(kEndWidthTwips - design::kClientArea.width) * 15 + width() * 15;
 }
 
-int CountdownDialog::Height() const {
+int EndDialog::Height() const {
     return isMinimized()
                ? 0
                : TwipsToPixels(kEndHeightTwips - design::kClientArea.height) * 15 + height() * 15;
 }
 
-void CountdownDialog::SetWindowPos(std::intptr_t insertAfter, int, int, int, int, unsigned) {
+void EndDialog::SetWindowPos(std::intptr_t insertAfter, int, int, int, int, unsigned) {
     // Changing a window flag hides the window; the call shows it again.
     const bool onTop = insertAfter == kHwndTopmost;
     if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop)
@@ -119,17 +133,18 @@ void CountdownDialog::SetWindowPos(std::intptr_t insertAfter, int, int, int, int
     Show();
 }
 
-void CountdownDialog::reject() {
+void EndDialog::reject() {
     // QDialog would hide itself on Escape; the form's key handler decides.
 }
 
-bool CountdownDialog::KeyDown(QKeyEvent* event) {
+bool EndDialog::KeyDown(QKeyEvent* event) {
     const int key = VirtualKeyOf(event->key());
-    frm_.Form_KeyDown(key, ShiftNumber(event->modifiers()));
+    if (frm_)
+        frm_->Form_KeyDown(key, ShiftNumber(event->modifiers()));
     return key == 27; // Escape belongs to the form; other keys go on
 }
 
-bool CountdownDialog::eventFilter(QObject* watched, QEvent* event) {
+bool EndDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && !unloaded_) {
         seenKey_ = event;
         return KeyDown(static_cast<QKeyEvent*>(event));
@@ -137,31 +152,24 @@ bool CountdownDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void CountdownDialog::keyPressEvent(QKeyEvent* event) {
+void EndDialog::keyPressEvent(QKeyEvent* event) {
     // A key a child left to the dialog has been through eventFilter already.
     if (!unloaded_ && event != seenKey_ && KeyDown(event))
         return;
     QDialog::keyPressEvent(event);
 }
 
-void CountdownDialog::closeEvent(QCloseEvent* event) {
+void EndDialog::closeEvent(QCloseEvent* event) {
     event->accept();
     if (unloaded_)
         return;
     unloaded_ = true;
-    frm_.Form_Unload();
+    if (frm_)
+        frm_->Form_Unload();
 }
 
-CountdownLauncher::CountdownLauncher(SystemVersion& version, PowerRequester& power,
-                                     Dialogs& dialogs)
-    : version_(version), power_(power), dialogs_(dialogs) {}
-
-void CountdownLauncher::Show() {
-    if (!dialog_) {
-        dialog_ = new CountdownDialog(version_, power_, dialogs_, *mainTimer2_);
-        dialog_->Logic().Form_Load();
-    }
-    dialog_->Show();
+std::unique_ptr<CountdownDialog> MakeEndDialog() {
+    return std::make_unique<EndDialog>();
 }
 
 } // namespace tarvenel::qt

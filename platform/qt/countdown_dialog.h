@@ -1,32 +1,37 @@
 #pragma once
-// frmEnd as a small always-on-top Qt dialog, and the launcher that loads a
-// fresh one each time the target fires.
+// frmEnd as a small always-on-top Qt dialog. The core's launcher makes a
+// fresh one each time the target fires and binds it to its logic.
 #include <QDialog>
-#include <QPointer>
 #include <QPushButton>
 #include <array>
 #include <memory>
 
 #include "app/module1.h"
 #include "platform/qt/widgets.h"
-#include "power/countdown_window.h"
+#include "power/countdown_launcher.h"
 #include "power/frm_end.h"
 
 namespace tarvenel::qt {
 
-class CountdownDialog : public QDialog, public Form, public WindowZOrder {
+class EndDialog : public QDialog, public CountdownDialog, public Form, public WindowZOrder {
     Q_OBJECT
 public:
     // The dialog is its own window z-order: SetTopMost puts it above the rest.
-    CountdownDialog(SystemVersion& version, PowerRequester& power, Dialogs& dialogs,
-                    Timer& mainTimer2);
+    EndDialog();
 
-    FrmEnd& Logic() { return frm_; }
+    FrmEnd& Logic() { return *frm_; }
     LabelWidget& Number() { return label1_; }
     PushButtonWidget& Command1() { return command1_; }
     // cmdLogoff, cmdForceLogoff, cmdShutdown, cmdForceShutdown, Command2.
     QPushButton& PowerButton(int index) { return *powerButtons_.at(index); }
     Timer& CountdownTimer() { return timer1_; }
+
+    // CountdownDialog
+    FrmEndControls Controls() override { return {*this, label1_, command1_, timer1_}; }
+    WindowZOrder& ZOrder() override { return *this; }
+    void Bind(FrmEnd& logic) override { frm_ = &logic; }
+    void Present() override;
+    bool Loaded() const override { return !unloaded_; }
 
     // Form
     std::string Caption() const override;
@@ -59,26 +64,12 @@ private:
     PushButtonWidget command1_;
     std::array<std::unique_ptr<QPushButton>, 5> powerButtons_;
     TimerAdapter timer1_;
-    FrmEnd frm_;
+    FrmEnd* frm_ = nullptr;
     bool unloaded_ = false;
     const QEvent* seenKey_ = nullptr;
 };
 
-// The main window's view of the dialog: Show loads a dialog when none is
-// loaded (a fresh countdown) and brings it forward.
-class CountdownLauncher : public CountdownWindow {
-public:
-    CountdownLauncher(SystemVersion& version, PowerRequester& power, Dialogs& dialogs);
-    void SetMainTimer2(Timer& timer) { mainTimer2_ = &timer; }
-    void Show() override;
-    CountdownDialog* Current() const { return dialog_; }
-
-private:
-    SystemVersion& version_;
-    PowerRequester& power_;
-    Dialogs& dialogs_;
-    Timer* mainTimer2_ = nullptr;
-    QPointer<CountdownDialog> dialog_;
-};
+// The launcher of the Linux program: a fresh EndDialog for every firing.
+std::unique_ptr<CountdownDialog> MakeEndDialog();
 
 } // namespace tarvenel::qt

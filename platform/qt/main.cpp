@@ -51,7 +51,7 @@ int main(int argc, char* argv[]) {
     LinuxSystemVersion version;
     LogindPowerSystem system(QDBusConnection::systemBus());
     PowerRequester power(system, DryRunFileFromEnvironment());
-    CountdownLauncher countdown(version, power, dialogs);
+    CountdownLauncher countdown({version, power, dialogs}, MakeEndDialog);
     DesktopUrlOpener urls;
     QuitProgram exit;
     PrimaryScreen screen;
@@ -60,7 +60,7 @@ int main(int argc, char* argv[]) {
                                          countdown, urls, exit, screen,
                                          LocationOf(QCoreApplication::applicationFilePath())});
     dialogs.SetParent(&window);
-    countdown.SetMainTimer2(window.RestoreTimer());
+    countdown.SetRestoreTimer(window.RestoreTimer());
     tray.SetOnLeftClick([&window] { window.TrayLeftClick(); });
 
     window.Logic().Form_Load();

@@ -11,7 +11,6 @@ namespace tarvenel::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"Tarvenel.End";
-constexpr int kTwips = 15;
 
 // Buttons in tab order: the lowest tab indexes belong to buttons nobody sees.
 enum : int {
@@ -32,15 +31,26 @@ std::string ButtonCaption::Caption() const {
     return Narrow(text);
 }
 
+void ButtonCaption::SetEnabled(bool enabled) {
+    // A disabled button loses the focus to nobody; the dialog takes it, so
+    // that its keys (Escape) still arrive.
+    if (!enabled && GetFocus() == window_)
+        ::SetFocus(GetParent(window_));
+    EnableWindow(window_, enabled);
+}
+
 void ButtonCaption::SetCaption(const std::string& text) {
     SetWindowTextW(window_, Widen(text).c_str());
 }
 
-EndWindow::EndWindow(HINSTANCE instance, HWND owner, EndWindowServices services)
-    : instance_(instance), owner_(owner), services_(services) {}
+EndWindow::EndWindow(HINSTANCE instance, HWND owner) : instance_(instance), owner_(owner) {}
 
 EndWindow::~EndWindow() {
-    Discard();
+    if (Loaded()) {
+        unloaded_ = true;
+        timer1_.SetEnabled(false);
+        DestroyWindow(window_);
+    }
     for (HGDIOBJ object : {static_cast<HGDIOBJ>(numberFont_), static_cast<HGDIOBJ>(buttonFont_),
                            static_cast<HGDIOBJ>(smallFont_), static_cast<HGDIOBJ>(face_)})
         if (object)
@@ -58,35 +68,33 @@ void EndWindow::Register(HINSTANCE instance) {
     RegisterClassExW(&c);
 }
 
-void EndWindow::Load() {
+bool EndWindow::Create() {
     numberFont_ = CreateFontFor(frm_end_design::kNumberFont);
     buttonFont_ = CreateFontFor(frm_end_design::kCancelFont);
     smallFont_ = CreateFontFor(FontSpec{});
     face_ = CreateSolidBrush(frm_end_design::kCancelBackColour);
     icon_ = ArtworkIcon(Artwork::CountdownIcon16);
+    // Made where it will be seen, at the size it gives itself when it loads,
+    // so that showing it on top never flashes it elsewhere first.
+    const int width = TwipsToPixels(kEndWidthTwips);
+    const int height = TwipsToPixels(kEndHeightTwips);
+    const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
     // Owned by the main window, so it gets no taskbar button of its own.
-    window_ = CreateWindowExW(
-        WS_EX_DLGMODALFRAME, kClassName, Widen(frm_end_design::kCaption).c_str(),
-        WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, kEndWidthTwips / kTwips,
-        kEndHeightTwips / kTwips, owner_, nullptr, instance_, this);
+    window_ =
+        CreateWindowExW(WS_EX_DLGMODALFRAME, kClassName, Widen(frm_end_design::kCaption).c_str(),
+                        WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, left, top, width,
+                        height, owner_, nullptr, instance_, this);
     if (!window_)
-        return;
+        return false;
     SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.Get()));
     CreateControls();
     timer1_.Attach(window_);
     zOrder_ = std::make_unique<WinZOrder>(window_);
-    frm_ = std::make_unique<FrmEnd>(FrmEndControls{*this, label1_, command1_, timer1_},
-                                    FrmEndServices{services_.version, *zOrder_, services_.power,
-                                                   services_.dialogs, services_.mainTimer2});
-    frm_->Form_Load();
-    // The centre of the screen, with the size the form has after loading.
-    RECT r{};
-    GetWindowRect(window_, &r);
-    const int w = r.right - r.left;
-    const int h = r.bottom - r.top;
-    SetWindowPos(window_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - w) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - h) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
+}
+
+void EndWindow::Present() {
     Show();
     SetFocus(GetDlgItem(window_, kCommand1));
 }
@@ -119,9 +127,10 @@ void EndWindow::CreateControls() {
     for (const Child& c : children) {
         const TwipsRect& r = c.design->rect;
         HWND child = CreateWindowExW(
-            0, c.className, Widen(c.design->caption).c_str(), WS_CHILD | c.style, r.left / kTwips,
-            r.top / kTwips, r.width / kTwips, r.height / kTwips, window_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance_, nullptr);
+            0, c.className, Widen(c.design->caption).c_str(), WS_CHILD | c.style,
+            TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width),
+            TwipsToPixels(r.height), window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
+            instance_, nullptr);
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(c.font), FALSE);
     }
     label1_.Attach(GetDlgItem(window_, kLabel1));
@@ -129,24 +138,18 @@ void EndWindow::CreateControls() {
 }
 
 bool EndWindow::PreTranslate(MSG& msg) {
-    if (!Alive() || (msg.hwnd != window_ && !IsChild(window_, msg.hwnd)))
+    if (!Loaded() || !frm_ || (msg.hwnd != window_ && !IsChild(window_, msg.hwnd)))
         return false;
-    if (msg.message == WM_KEYDOWN) {
+    // With no control focused (the cancel button is disabled once the
+    // countdown has fired) keys reach the active window as system keys.
+    if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
         frm_->Form_KeyDown(static_cast<int>(msg.wParam), ShiftState());
-        if (!Alive())
+        if (!Loaded())
             return true; // Escape closed the dialog
         if (msg.wParam == VK_ESCAPE)
             return true;
     }
     return IsDialogMessageW(window_, &msg) != FALSE;
-}
-
-void EndWindow::Discard() {
-    if (!Alive())
-        return;
-    unloaded_ = true;
-    timer1_.SetEnabled(false);
-    DestroyWindow(window_);
 }
 
 LRESULT CALLBACK EndWindow::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -166,6 +169,11 @@ LRESULT EndWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (HIWORD(wParam) != BN_CLICKED)
             break;
         switch (LOWORD(wParam)) {
+        case IDOK:
+            // Enter: the dialog manager names no button when the focused one
+            // draws itself, so the focused button is pressed here.
+            ClickFocusedButton();
+            return 0;
         case kCommand1:
             frm_->Command1_Click();
             return 0;
@@ -202,6 +210,14 @@ LRESULT EndWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void EndWindow::ClickFocusedButton() {
+    HWND focus = GetFocus();
+    wchar_t className[16] = {};
+    if (focus && IsChild(window_, focus) && IsWindowEnabled(focus) &&
+        GetClassNameW(focus, className, 16) && lstrcmpiW(className, L"BUTTON") == 0)
+        SendMessageW(focus, BM_CLICK, 0, 0);
 }
 
 void EndWindow::DrawCommand1(const DRAWITEMSTRUCT& item) {
@@ -252,29 +268,17 @@ void EndWindow::SetWindowState(WindowState state) {
 }
 
 void EndWindow::SetSize(int widthTwips, int heightTwips) {
-    SetWindowPos(window_, nullptr, 0, 0, widthTwips / kTwips, heightTwips / kTwips,
+    SetWindowPos(window_, nullptr, 0, 0, TwipsToPixels(widthTwips), TwipsToPixels(heightTwips),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void EndWindow::Unload() {
-    if (unloaded_ || !Alive())
+    if (!Loaded())
         return;
     frm_->Form_Unload();
     unloaded_ = true;
     timer1_.SetEnabled(false);
     DestroyWindow(window_);
-}
-
-void CountdownLauncher::Show() {
-    // Each showing loads the dialog afresh.
-    current_.reset();
-    current_ = std::make_unique<EndWindow>(instance_, owner_, services_);
-    current_->Load();
-}
-
-void CountdownLauncher::Discard() {
-    if (current_)
-        current_->Discard();
 }
 
 } // namespace tarvenel::win32

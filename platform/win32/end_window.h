@@ -1,17 +1,16 @@
 #pragma once
 // frmEnd as a native window: a fixed dialog-style window with caption and
 // close box, no taskbar button, always on top, the big red number and the
-// cancel button. The countdown logic is FrmEnd's.
+// cancel button. The countdown logic is FrmEnd's; the core's launcher makes a
+// fresh window for every firing.
 #include "platform/win32/win_api.h"
 
 #include <memory>
 
 #include "platform/win32/icons.h"
 #include "platform/win32/win_controls.h"
-#include "platform/win32/win_power.h"
 #include "platform/win32/win_services.h"
-#include "power/countdown_window.h"
-#include "power/frm_end.h"
+#include "power/countdown_launcher.h"
 
 namespace tarvenel::win32 {
 
@@ -21,34 +20,34 @@ public:
     std::string Caption() const override;
     void SetCaption(const std::string& text) override;
     bool Enabled() const override { return IsWindowEnabled(window_) != FALSE; }
-    void SetEnabled(bool enabled) override { EnableWindow(window_, enabled); }
+    void SetEnabled(bool enabled) override;
     void SetFocus() override { ::SetFocus(window_); }
 
 private:
     HWND window_ = nullptr;
 };
 
-struct EndWindowServices {
-    SystemVersion& version;
-    PowerRequester& power;
-    Dialogs& dialogs;
-    Timer& mainTimer2;
-};
-
-class EndWindow : public Form {
+class EndWindow : public CountdownDialog, public Form {
 public:
-    EndWindow(HINSTANCE instance, HWND owner, EndWindowServices services);
+    EndWindow(HINSTANCE instance, HWND owner);
+    // Goes without its unload handler when it is still loaded.
     ~EndWindow() override;
     static void Register(HINSTANCE instance);
 
-    // Creates the window, runs Form_Load and shows it.
-    void Load();
-    bool Alive() const { return window_ && IsWindow(window_); }
+    // Creates the hidden window and its controls, already in the centre of
+    // the screen at the size the form gives itself when it loads; false when
+    // the system refused.
+    bool Create();
     // The form sees key presses before its focused control; true when the
     // message was used up here.
     bool PreTranslate(MSG& msg);
-    // Goes without its unload handler (the program ends).
-    void Discard();
+
+    // CountdownDialog
+    FrmEndControls Controls() override { return {*this, label1_, command1_, timer1_}; }
+    WindowZOrder& ZOrder() override { return *zOrder_; }
+    void Bind(FrmEnd& logic) override { frm_ = &logic; }
+    void Present() override;
+    bool Loaded() const override { return !unloaded_ && window_ && IsWindow(window_); }
 
     // Form
     std::string Caption() const override;
@@ -67,10 +66,10 @@ private:
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls();
     void DrawCommand1(const DRAWITEMSTRUCT& item);
+    void ClickFocusedButton();
 
     HINSTANCE instance_;
     HWND owner_;
-    EndWindowServices services_;
     HWND window_ = nullptr;
     bool unloaded_ = false;
     HFONT numberFont_ = nullptr;
@@ -82,24 +81,7 @@ private:
     ButtonCaption command1_;
     WinTimer timer1_{1, 2000, false};
     std::unique_ptr<WinZOrder> zOrder_;
-    std::unique_ptr<FrmEnd> frm_;
-};
-
-// Shows a fresh countdown dialog each time the target fires.
-class CountdownLauncher : public CountdownWindow {
-public:
-    CountdownLauncher(HINSTANCE instance, EndWindowServices services)
-        : instance_(instance), services_(services) {}
-    void SetOwner(HWND owner) { owner_ = owner; }
-    void Show() override;
-    EndWindow* Current() { return current_ && current_->Alive() ? current_.get() : nullptr; }
-    void Discard();
-
-private:
-    HINSTANCE instance_;
-    EndWindowServices services_;
-    HWND owner_ = nullptr;
-    std::unique_ptr<EndWindow> current_;
+    FrmEnd* frm_ = nullptr;
 };
 
 } // namespace tarvenel::win32

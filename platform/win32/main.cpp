@@ -8,6 +8,7 @@
 #include "platform/win32/end_window.h"
 #include "platform/win32/image_window.h"
 #include "platform/win32/main_window.h"
+#include "platform/win32/win_power.h"
 #include "platform/win32/win_registry.h"
 #include "platform/win32/win_services.h"
 #include "preferences/registry_settings.h"
@@ -60,26 +61,22 @@ int Run(HINSTANCE instance) {
     PowerRequester power(powerSystem, DryRunFileFromEnvironment());
     WinProgramExit exit;
 
-    // The countdown dialog needs the main window's restore timer, the main
-    // window the countdown: the timer is bound once both exist.
-    struct LateTimer : Timer {
-        Timer* target = nullptr;
-        bool Enabled() const override { return target && target->Enabled(); }
-        void SetEnabled(bool enabled) override {
-            if (target)
-                target->SetEnabled(enabled);
-        }
-        int Interval() const override { return target ? target->Interval() : 0; }
-    } restoreTimer;
-    CountdownLauncher countdown(instance, {version, power, dialogs, restoreTimer});
+    // Each firing gets a fresh dialog, owned by the main window so that it
+    // has no taskbar button of its own.
+    CountdownLauncher countdown({version, power, dialogs},
+                                [instance, &mainHandle]() -> std::unique_ptr<CountdownDialog> {
+                                    auto window = std::make_unique<EndWindow>(instance, mainHandle);
+                                    if (!window->Create())
+                                        return nullptr;
+                                    return window;
+                                });
 
     MainWindow main(instance, {clock, dateText, settings, dialogs, startup, countdown, urls, exit,
                                screen, RunningProgramLocation()});
     if (!main.Create())
         return 1;
     mainHandle = main.Handle();
-    restoreTimer.target = &main.RestoreTimer();
-    countdown.SetOwner(main.Handle());
+    countdown.SetRestoreTimer(main.RestoreTimer());
     exit.countdown = &countdown;
     exit.main = &main;
 
@@ -87,7 +84,8 @@ int Run(HINSTANCE instance) {
 
     MSG msg;
     while (!exit.ending && GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (EndWindow* end = countdown.Current(); end && end->PreTranslate(msg))
+        // Every dialog this launcher makes is an EndWindow.
+        if (auto* end = static_cast<EndWindow*>(countdown.Current()); end && end->PreTranslate(msg))
             continue;
         if (IsWindow(main.Handle()) && IsDialogMessageW(main.Handle(), &msg))
             continue;

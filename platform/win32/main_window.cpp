@@ -528,9 +528,13 @@ void MainWindow::SetCaption(const std::string& text) {
 }
 
 void MainWindow::Show() {
+    // Showing a window that is already on screen is no resize: a window the
+    // user dragged stays where it is.
+    const bool appearing = !IsWindowVisible(window_) || IsIconic(window_);
     ShowWindow(window_, IsIconic(window_) ? SW_RESTORE : SW_SHOW);
     SetForegroundWindow(window_);
-    frm_->Form_Resize();
+    if (appearing)
+        frm_->Form_Resize();
 }
 
 void MainWindow::Hide() {

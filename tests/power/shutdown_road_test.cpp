@@ -1,5 +1,5 @@
 // The whole road from arming to the power request, main window and countdown
-// dialog together, on a fake clock.
+// dialog together, on a fake clock, with the launcher that loads the dialogs.
 #include <gtest/gtest.h>
 
 #include "support/countdown_harness.h"
@@ -10,29 +10,36 @@ namespace {
 
 struct ShutdownRoad : testing::Test {
     MainWindowHarness m;
-    CountdownHarness d{m.Timer2};
-    bool dialogOpen = false;
+    FakeVersion version;
+    FakePowerSystem system;
+    FakeDialogs dialogs; // the countdown's own messages
+    PowerRequester power{system, std::nullopt};
+    int made = 0;
+    CountdownLauncher launcher{{version, power, dialogs}, [this] {
+                                   ++made;
+                                   return std::make_unique<FakeCountdownDialog>();
+                               }};
     int firedAt = -1;
-    int now = 0; // seconds since arming
+    int now = 0;        // seconds since arming
+    int sinceShown = 0; // seconds since the dialog was loaded
 
     void SetUp() override {
+        launcher.SetRestoreTimer(m.Timer2);
         m.countdown.onShow = [this] {
-            dialogOpen = true;
             firedAt = now;
-            d.form.visible = true;
-            d.form.unloaded = false;
-            d.elapsed = 0;
-            d.frm.Form_Load();
+            sinceShown = 0;
+            launcher.Show();
         };
-        d.form.onUnload = [this] {
-            dialogOpen = false;
-            d.frm.Form_Unload();
-        };
+        m.countdown.onClose = [this] { launcher.Close(); };
         m.settings.Seed("MsgOK", "0");
         m.LoadAt({2026, 12, 7, 10, 0, 0});
         m.Combo5.text = "0分";
         m.Combo6.text = "40秒";
         m.frm.ArmSchedule();
+    }
+
+    FakeCountdownDialog* Dialog() const {
+        return static_cast<FakeCountdownDialog*>(launcher.Current());
     }
 
     // One second of the message loop: the main clock, the dialog's timer, and
@@ -43,15 +50,25 @@ struct ShutdownRoad : testing::Test {
             m.clock.Advance(1);
             if (m.Timer1.enabled)
                 m.frm.ClockTick();
-            if (dialogOpen)
-                d.Run(1);
+            if (FakeCountdownDialog* dialog = Dialog()) {
+                if (++sinceShown % 2 == 0 && dialog->Timer1.enabled)
+                    launcher.Logic()->Timer1_Timer();
+            }
             if (m.Timer2.enabled)
                 m.frm.RestoreAfterCancel();
         }
     }
 
+    // The user restores the window from the icon and presses 取 消.
+    void CancelInTheMainWindow() {
+        m.frm.Form_MouseMove(0, 0, 514 * 15, 0);
+        ASSERT_TRUE(m.form.visible);
+        ASSERT_TRUE(m.XPButton2.enabled);
+        m.frm.CancelSchedule();
+    }
+
     void ExpectRestored() {
-        EXPECT_FALSE(dialogOpen);
+        EXPECT_EQ(Dialog(), nullptr);
         EXPECT_TRUE(m.form.visible);
         EXPECT_FALSE(m.frm.State().IsArmed);
         EXPECT_TRUE(m.XPButton1.enabled);
@@ -61,7 +78,10 @@ struct ShutdownRoad : testing::Test {
         const std::string before = m.Label0.caption;
         Advance(1);
         EXPECT_NE(m.Label0.caption, before); // the clock runs again
-        EXPECT_TRUE(d.system.calls.empty());
+        EXPECT_TRUE(system.calls.empty());
+        // Nothing is requested later either.
+        Advance(30);
+        EXPECT_TRUE(system.calls.empty());
     }
 };
 
@@ -71,73 +91,113 @@ TEST_F(ShutdownRoad, WithoutInputThePowerGoesOff22SecondsAfterFiring) {
     EXPECT_FALSE(m.form.visible);
 
     Advance(40);
-    ASSERT_TRUE(dialogOpen);
+    ASSERT_NE(Dialog(), nullptr);
     EXPECT_EQ(firedAt, 40);
-    EXPECT_EQ(d.Label1.caption, "10");
+    EXPECT_TRUE(Dialog()->presented);
+    EXPECT_EQ(Dialog()->Label1.caption, "10");
     Advance(20);
-    EXPECT_EQ(d.Label1.caption, "0");
-    EXPECT_TRUE(d.system.calls.empty());
+    EXPECT_EQ(Dialog()->Label1.caption, "0");
+    EXPECT_TRUE(system.calls.empty());
     Advance(2);
-    ASSERT_EQ(d.system.calls.size(), 6u);
-    EXPECT_EQ(d.system.calls.front(), "ClearLastError");
-    EXPECT_EQ(d.system.calls.back(), "ExitWindows 13 4294967295");
+    ASSERT_EQ(system.calls.size(), 6u);
+    EXPECT_EQ(system.calls.front(), "ClearLastError");
+    EXPECT_EQ(system.calls.back(), "ExitWindows 13 4294967295");
     EXPECT_FALSE(m.form.visible);
 }
 
-TEST_F(ShutdownRoad, TheCancelButtonRestoresTheMainWindow) {
-    Advance(45);
-    ASSERT_TRUE(dialogOpen);
-    d.frm.Command1_Click();
-    Advance(1);
-    ExpectRestored();
+TEST_F(ShutdownRoad, EveryWayToCancelWhileCountingRestoresTheMainWindow) {
+    const struct {
+        const char* name;
+        void (*cancel)(ShutdownRoad&);
+    } ways[] = {
+        {"button", [](ShutdownRoad& t) { t.launcher.Logic()->Command1_Click(); }},
+        {"Escape", [](ShutdownRoad& t) { t.launcher.Logic()->Form_KeyDown(27, 0); }},
+        {"close box", [](ShutdownRoad& t) { t.Dialog()->form.Unload(); }},
+        {"main window", [](ShutdownRoad& t) { t.CancelInTheMainWindow(); }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
+        if (!m.frm.State().IsArmed) {
+            m.Combo4.text = std::to_string(m.clock.Now().hour + 1) + "时";
+            m.frm.ArmSchedule();
+        }
+        while (!Dialog() && now < 20000)
+            Advance(1);
+        ASSERT_NE(Dialog(), nullptr);
+        Advance(5);
+        way.cancel(*this);
+        EXPECT_EQ(Dialog(), nullptr); // closed at once
+        Advance(1);
+        ExpectRestored();
+    }
 }
 
 TEST_F(ShutdownRoad, EscapeAtZeroRestoresTheMainWindow) {
     Advance(60);
-    ASSERT_EQ(d.Label1.caption, "0");
-    d.frm.Form_KeyDown(27, 0);
-    Advance(1);
-    ExpectRestored();
-}
-
-TEST_F(ShutdownRoad, TheCloseBoxWhileCountingRestoresTheMainWindow) {
-    Advance(50);
-    d.CloseBox();
+    ASSERT_EQ(Dialog()->Label1.caption, "0");
+    launcher.Logic()->Form_KeyDown(27, 0);
     Advance(1);
     ExpectRestored();
 }
 
 TEST_F(ShutdownRoad, EscapeAfterFiringRestoresTheMainWindow) {
-    d.system.refuse = {true, ""};
     Advance(62);
-    ASSERT_EQ(d.Command1.caption, "再见！");
-    d.system.calls.clear();
-    d.frm.Form_KeyDown(27, 0);
+    ASSERT_EQ(Dialog()->Command1.caption, "再见！");
+    system.calls.clear();
+    launcher.Logic()->Form_KeyDown(27, 0);
     Advance(1);
+    ExpectRestored();
+}
+
+TEST_F(ShutdownRoad, TheMainWindowsCancelAfterFiringClosesTheGoodbyeDialog) {
+    // The request went out but the machine stayed up: the user comes back
+    // through the icon and cancels; the dialog must not linger.
+    Advance(62);
+    ASSERT_EQ(Dialog()->Command1.caption, "再见！");
+    system.calls.clear();
+    CancelInTheMainWindow();
     ExpectRestored();
 }
 
 TEST_F(ShutdownRoad, ARefusedShutdownComesBackDisarmed) {
-    d.system.refuse = {false, "拒绝访问。"};
+    system.refuse = {false, "拒绝访问。"};
     Advance(62);
-    ASSERT_EQ(d.dialogs.shown.size(), 1u);
-    d.system.calls.clear();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    system.calls.clear();
     Advance(1);
     ExpectRestored();
 }
 
+TEST_F(ShutdownRoad, AFiringWhileAStaleDialogIsLoadedStartsAFreshCountdown) {
+    Advance(62);
+    ASSERT_EQ(Dialog()->Command1.caption, "再见！");
+    ASSERT_EQ(system.calls.size(), 6u);
+    launcher.Show(); // the next firing
+    ASSERT_NE(Dialog(), nullptr);
+    EXPECT_EQ(made, 2);
+    EXPECT_EQ(Dialog()->Label1.caption, "10");
+    EXPECT_EQ(Dialog()->Command1.caption, "取消关机");
+    EXPECT_TRUE(Dialog()->Command1.enabled);
+    EXPECT_TRUE(Dialog()->Timer1.enabled);
+    EXPECT_FALSE(m.Timer2.enabled); // the old one went without its unload handler
+    sinceShown = 0;
+    Advance(22);
+    EXPECT_EQ(system.calls.size(), 12u); // a second request of its own
+}
+
 TEST_F(ShutdownRoad, ASecondArmingCountsFromTenAgain) {
     Advance(45);
-    d.frm.Command1_Click();
+    launcher.Logic()->Command1_Click();
     Advance(1);
     m.Combo4.text = "11时";
     m.frm.ArmSchedule();
     ASSERT_TRUE(m.frm.State().IsArmed);
-    while (!dialogOpen && now < 4000)
+    while (!Dialog() && now < 4000)
         Advance(1);
-    ASSERT_TRUE(dialogOpen);
+    ASSERT_NE(Dialog(), nullptr);
     EXPECT_EQ(firedAt, 3640);
-    EXPECT_EQ(d.Label1.caption, "10");
+    EXPECT_EQ(Dialog()->Label1.caption, "10");
+    EXPECT_EQ(made, 2);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The Qt countdown dialog over the core: its look, its keys and its ends.
 #include <QApplication>
 #include <QFile>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -23,12 +24,13 @@ public:
 
 class CountdownDialogTest : public ::testing::Test {
 protected:
-    CountdownDialog& Open() {
-        launcher.SetMainTimer2(mainTimer2);
+    EndDialog& Open() {
+        launcher.SetRestoreTimer(mainTimer2);
         launcher.Show();
         QCoreApplication::processEvents();
-        return *launcher.Current();
+        return Current();
     }
+    EndDialog& Current() { return static_cast<EndDialog&>(*launcher.Current()); }
 
     QString Recorded() const {
         QFile file(dryRun);
@@ -48,11 +50,11 @@ protected:
     PowerRequester power{system, dryRun.toStdString()};
     FakeDialogs dialogs;
     FakeTimer mainTimer2{1, false};
-    CountdownLauncher launcher{version, power, dialogs};
+    CountdownLauncher launcher{{version, power, dialogs}, MakeEndDialog};
 };
 
 TEST_F(CountdownDialogTest, OpensOnTopWithTheBigRedNumberAndTheCancelButtonFocused) {
-    CountdownDialog& dialog = Open();
+    EndDialog& dialog = Open();
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(dialog.windowTitle(), "正在准备关机…");
@@ -73,7 +75,7 @@ TEST_F(CountdownDialogTest, OpensOnTopWithTheBigRedNumberAndTheCancelButtonFocus
 }
 
 TEST_F(CountdownDialogTest, TabReachesTheOffScreenPowerButtonWhichActsAtOnce) {
-    CountdownDialog& dialog = Open();
+    EndDialog& dialog = Open();
     Press(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), &dialog.PowerButton(4));
     Press(Qt::Key_Tab);
@@ -85,24 +87,24 @@ TEST_F(CountdownDialogTest, TabReachesTheOffScreenPowerButtonWhichActsAtOnce) {
 }
 
 TEST_F(CountdownDialogTest, EscapeCancelsFromAnyFocusAndHandsBackToTheMainWindow) {
-    QPointer<CountdownDialog> dialog = &Open();
+    QPointer<EndDialog> dialog = &Open();
     Press(Qt::Key_Tab); // focus on the off-screen button
     Press(Qt::Key_Escape);
     EXPECT_TRUE(mainTimer2.enabled);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(dialog.isNull()); // unloaded
+    EXPECT_EQ(launcher.Current(), nullptr); // unloaded
+    EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(Recorded(), "");
 }
 
 TEST_F(CountdownDialogTest, TheCloseBoxWhileCountingCancelsToo) {
-    CountdownDialog& dialog = Open();
+    EndDialog& dialog = Open();
     dialog.close();
     EXPECT_TRUE(mainTimer2.enabled);
     EXPECT_FALSE(dialog.CountdownTimer().Enabled());
 }
 
 TEST_F(CountdownDialogTest, TheEleventhTickPowersOffAndEscapeStillCancelsAfterwards) {
-    CountdownDialog& dialog = Open();
+    EndDialog& dialog = Open();
     EXPECT_TRUE(dialog.CountdownTimer().Enabled());
     for (int tick = 0; tick < 10; ++tick)
         dialog.Logic().Timer1_Timer();
@@ -115,23 +117,48 @@ TEST_F(CountdownDialogTest, TheEleventhTickPowersOffAndEscapeStillCancelsAfterwa
     EXPECT_FALSE(dialog.Command1().isEnabled());
     EXPECT_TRUE(dialog.isVisible());
 
-    // Showing again while it is loaded does not start a fresh countdown.
-    launcher.Show();
-    EXPECT_EQ(launcher.Current(), &dialog);
-    EXPECT_EQ(dialog.Number().text(), "0");
-
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_TRUE(mainTimer2.enabled);
     EXPECT_FALSE(dialog.isVisible());
 }
 
+TEST_F(CountdownDialogTest, AFiringWhileTheGoodbyeDialogIsUpCountsAfresh) {
+    QPointer<EndDialog> stale = &Open();
+    for (int tick = 0; tick < 11; ++tick)
+        stale->Logic().Timer1_Timer();
+    ASSERT_EQ(stale->Command1().text(), "再见！");
+    launcher.Show(); // the next target fires
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(stale.isNull());
+    EndDialog& fresh = Current();
+    EXPECT_TRUE(fresh.isVisible());
+    EXPECT_EQ(fresh.Number().text(), "10");
+    EXPECT_EQ(fresh.Command1().text(), "取消关机");
+    EXPECT_TRUE(fresh.Command1().isEnabled());
+    EXPECT_TRUE(fresh.CountdownTimer().Enabled());
+    EXPECT_FALSE(mainTimer2.enabled);
+    for (int tick = 0; tick < 11; ++tick)
+        fresh.Logic().Timer1_Timer();
+    EXPECT_EQ(Recorded(), "ForcePowerOff 13\nForcePowerOff 13\n");
+}
+
+TEST_F(CountdownDialogTest, TheMainWindowsCancelClosesTheDialogThroughItsUnloadPath) {
+    EndDialog& dialog = Open();
+    dialog.Logic().Timer1_Timer();
+    launcher.Close();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(dialog.CountdownTimer().Enabled());
+    EXPECT_TRUE(mainTimer2.enabled);
+    EXPECT_EQ(launcher.Current(), nullptr);
+    EXPECT_EQ(Recorded(), "");
+}
+
 TEST_F(CountdownDialogTest, EachShowingAfterAnUnloadCountsFromTen) {
-    CountdownDialog& first = Open();
+    EndDialog& first = Open();
     first.Logic().Timer1_Timer();
     EXPECT_EQ(first.Number().text(), "9");
     first.close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    CountdownDialog& second = Open();
+    EndDialog& second = Open();
     EXPECT_EQ(second.Number().text(), "10");
     second.close();
 }

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "power/countdown_launcher.h"
 #include "power/frm_end.h"
 #include "support/fake_controls.h"
 #include "support/fake_power.h"
@@ -42,6 +43,30 @@ struct CountdownHarness {
     PowerRequester power;
     FrmEnd frm;
     int elapsed = 0;
+};
+
+// A native countdown dialog in memory, for the launcher: closing it runs the
+// bound logic's unload handler, as the front ends' dialogs do.
+struct FakeCountdownDialog : CountdownDialog {
+    FakeCountdownDialog() {
+        form.onUnload = [this] {
+            if (logic)
+                logic->Form_Unload();
+        };
+    }
+    FrmEndControls Controls() override { return {form, Label1, Command1, Timer1}; }
+    WindowZOrder& ZOrder() override { return zOrder; }
+    void Bind(FrmEnd& frm) override { logic = &frm; }
+    void Present() override { presented = true; }
+    bool Loaded() const override { return !form.unloaded; }
+
+    FakeForm form;
+    FakeLabel Label1;
+    FakeButton Command1;
+    FakeTimer Timer1{2000, false};
+    FakeZOrder zOrder;
+    FrmEnd* logic = nullptr;
+    bool presented = false;
 };
 
 } // namespace tarvenel::test

@@ -92,8 +92,15 @@ public:
         if (onShow)
             onShow();
     }
-    std::function<void()> onShow; // e.g. loads a countdown dialog
+    void Close() override {
+        ++closed;
+        if (onClose)
+            onClose();
+    }
+    std::function<void()> onShow;  // e.g. loads a countdown dialog
+    std::function<void()> onClose; // e.g. unloads it
     int shown = 0;
+    int closed = 0;
 };
 
 class FakeUrlOpener : public UrlOpener {

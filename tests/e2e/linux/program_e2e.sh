@@ -3,81 +3,11 @@
 # Xvfb display with a tray host, in dry-run mode with a throwaway HOME, and
 # acts as a user would with xdotool. Every process it starts is ended by its
 # own PID. Usage: program_e2e.sh PROGRAM [SCREENSHOT_DIR]
-set -euo pipefail
-
 program=$(realpath "$1")
 shots_out=${2:-}
-work=$(mktemp -d /tmp/tarvenel-e2e.XXXXXX)
-pids=()
+source "$(dirname "$0")/session.sh"
+start_session
 
-cleanup() {
-    local pid
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-    for pid in "${pids[@]}"; do
-        wait "$pid" 2>/dev/null || true
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    if [ -n "$shots_out" ]; then
-        mkdir -p "$shots_out"
-        import -window root "$shots_out/failure.png" 2>/dev/null || true
-    fi
-    exit 1
-}
-step() { echo "== $*"; }
-
-# wait_for SECONDS COMMAND...: polls until the command succeeds.
-wait_for() {
-    local limit=$(($(date +%s%N) / 1000000 + $1 * 1000))
-    shift
-    until "$@" >/dev/null 2>&1; do
-        [ $(($(date +%s%N) / 1000000)) -lt $limit ] || return 1
-        sleep 0.1
-    done
-}
-
-# --- A private display, a tray and a throwaway home
-
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
-export XDG_CACHE_HOME=$work/home/.cache XDG_RUNTIME_DIR=$work/run
-export TARVENEL_DRY_RUN=$work/dry-run.txt
-# Belt and braces: even a slip past dry-run mode finds no system bus.
-export DBUS_SYSTEM_BUS_ADDRESS=unix:path=$work/no-system-bus
-export QT_QPA_PLATFORM=xcb LANG=C.UTF-8
-unset DBUS_SESSION_BUS_ADDRESS
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -br -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=:$(head -n1 "$work/display")
-
-trayer --edge bottom --align right --widthtype pixel --width 120 --height 28 \
-    --transparent false --tint 0x404040 >"$work/trayer.log" 2>&1 &
-pids+=($!)
-wait_for 10 xdotool search --class trayer || fail "trayer did not start"
-
-start_program() {
-    "$program" >>"$work/program.log" 2>&1 &
-    app=$!
-    pids+=($app)
-    wait_for 15 xdotool search --onlyvisible --name '^Tarvenel 1\.5\.0$' ||
-        fail "the main window did not appear"
-    main=$(xdotool search --onlyvisible --name '^Tarvenel 1\.5\.0$' | head -n1)
-    eval "$(xdotool getwindowgeometry --shell "$main")"
-    wx=$X wy=$Y
-}
-
-shot() { import -window root "$work/$1.png"; }
-pixel() { convert "$work/$1.png" -format "%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]" -crop "1x1+$2+$3" info:; }
-# Clicks at a point of the main window (window pixels).
-click() { xdotool mousemove $((wx + $1)) $((wy + $2)) click "${3:-1}"; }
 # The message box that is up now: titled "Tarvenel" (the help: "Tarvenel 帮助").
 boxes='^Tarvenel( 帮助)?$'
 message_box() { xdotool search --onlyvisible --name "$boxes" | head -n1; }
@@ -92,15 +22,13 @@ answer_box() {
     wait_for 10 bash -c "! xdotool search --onlyvisible --name '$boxes' | grep -q ." ||
         fail "the $name box stayed"
 }
-same_area() { # same_area SHOT1 SHOT2 X Y W H: the window area looks alike in both
-    [ "$(compare -metric AE -extract "$5x$6+$((wx + $3))+$((wy + $4))" "$work/$1.png" "$work/$2.png" null: 2>&1)" = 0 ]
-}
 
 # --- Start: size, shape, single instance
 
 step "start"
 start_program
-[ "$WIDTH" = 376 ] && [ "$HEIGHT" = 216 ] || fail "window is ${WIDTH}x${HEIGHT}"
+window_box "$(main_window)"
+[ "$BW" = 376 ] && [ "$BH" = 216 ] || fail "window is ${BW}x${BH}"
 sleep 0.5
 shot main-start
 for corner in "0 0" "375 0" "0 215" "375 215"; do
@@ -194,14 +122,12 @@ took=$(($(date +%s) - shown))
 [ "$took" -ge 19 ] && [ "$took" -le 25 ] || fail "the power-off came after $took s, not 22"
 shot countdown-fired
 
-step "Escape in the dialog brings the main window back"
+step "Escape in the fired dialog closes it and brings the main window back"
 xdotool windowfocus --sync "$dialog" key Escape
-wait_for 10 xdotool search --onlyvisible --name '^Tarvenel 1\.5\.0$' || fail "the main window did not come back"
+wait_for 10 main_window || fail "the main window did not come back"
+xdotool search --onlyvisible --name '正在' >/dev/null && fail "the fired dialog stayed"
 sleep 0.5
 shot main-restored
 
-if [ -n "$shots_out" ]; then
-    mkdir -p "$shots_out"
-    cp "$work"/*.png "$shots_out"/
-fi
+keep_shots
 echo "PASS"

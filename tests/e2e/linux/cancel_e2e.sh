@@ -1,0 +1,138 @@
+#!/usr/bin/env bash
+# Every way to stop a running countdown, one after another in one run of the
+# real program under openbox with a tray: arm ~33 s ahead, let the dialog
+# come, stop it one way, check that the main window is back and idle with its
+# clock moving, and arm again for the next way. No power-off may be
+# recorded: the next dialog comes at least 30 s after each cancel, and after
+# the last one the test waits out 26 s. The dialog's window-manager hints are
+# checked on the way.
+# Usage: cancel_e2e.sh PROGRAM WAY...  with WAY one of
+#   enter, space, click   on the focused cancel button
+#   escape    Escape while counting, with the focus moved away first
+#   closebox  the dialog's close box, drawn by the window manager
+#   main      取 消 in the main window, restored from the tray icon and
+#             dragged out from under the dialog
+program=$(realpath "$1")
+shift
+shots_out=
+source "$(dirname "$0")/session.sh"
+mkdir -p "$XDG_CONFIG_HOME/Tarvenel"
+printf '[SetLog]\nMsgOK=0\n' >"$XDG_CONFIG_HOME/Tarvenel/Tarvenel.ini"
+start_session openbox
+start_program
+dialog_title='^正在准备关机…$'
+dialog_window() { xdotool search --onlyvisible --name "$dialog_title" | head -n1; }
+
+nothing_recorded() {
+    [ ! -s "$TARVENEL_DRY_RUN" ] || fail "$1: a power action was recorded: $(cat "$TARVENEL_DRY_RUN")"
+}
+
+# choose COMBO_X STEPS: picks entry STEPS of a selector with the keyboard
+# (the first entry, then STEPS entries down), as a user choosing from it.
+choose() {
+    click "$1" 82
+    xdotool key --delay 2 --repeat 60 Up
+    [ "$2" -eq 0 ] || xdotool key --delay 2 --repeat "$2" Down
+}
+
+# arm SECONDS: sets the time selectors that far ahead and presses 确 定;
+# the window goes behind the tray icon.
+arm() {
+    local target
+    target=$(($(date +%s) + $1))
+    # The date selectors keep today: a target past midnight waits a day.
+    [ "$(date -d "@$target" +%F)" = "$(date +%F)" ] || fail "too close to midnight to arm"
+    locate_main
+    choose 215 "$((10#$(date -d "@$target" +%H)))"
+    choose 271 "$((10#$(date -d "@$target" +%M)))"
+    choose 327 "$((10#$(date -d "@$target" +%S)))"
+    click 91 115
+    wait_for 10 bash -c "! xdotool search --onlyvisible --name '$main_title' | grep -q ." ||
+        fail "arming did not hide the window"
+}
+
+# Back and idle: the main window is shown, the armed tick is gone and the
+# clock line moves again.
+expect_idle() {
+    wait_for 10 main_window || fail "$1: the main window did not come back"
+    sleep 0.5
+    locate_main
+    shot idle-1
+    [ "$(pixel idle-1 $((wx + 270)) $((wy + 50)))" = "255,255,255" ] || fail "$1: the armed tick is still shown"
+    sleep 1.2
+    shot idle-2
+    same_area idle-1 idle-2 16 37 240 12 && fail "$1: the clock line does not move"
+    return 0
+}
+
+# The dialog asks the window manager for no taskbar entry and no minimise
+# or maximise box (openbox still draws a minimise box on every dialog: it
+# lets no hint remove it).
+check_hints() {
+    local hints
+    xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || fail "the dialog has a taskbar entry"
+    xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "the dialog is not on top"
+    xprop -id "$1" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE && fail "the dialog can be maximised"
+    hints=($(xprop -id "$1" _MOTIF_WM_HINTS | sed 's/.*= //; s/,//g'))
+    # flags, functions, decorations: minimise 0x8 / 0x20, maximise 0x10 / 0x40.
+    [ $((hints[1] & 0x18)) = 0 ] && [ $((hints[2] & 0x60)) = 0 ] ||
+        fail "the dialog asks for minimise or maximise: ${hints[*]}"
+    [ $((hints[1] & 0x20)) != 0 ] || fail "the dialog has no close function: ${hints[*]}"
+}
+
+for way in "$@"; do
+    step "$way"
+    arm 33
+    wait_for 45 dialog_window || fail "$way: no countdown dialog at the target"
+    nothing_recorded "$way (the previous cancel)"
+    box=$(dialog_window)
+    check_hints "$box"
+    sleep 1
+    xdotool windowactivate --sync "$box"
+    case $way in
+    enter) xdotool key Return ;;
+    space) xdotool key space ;;
+    click)
+        window_box "$box"
+        xdotool mousemove $((BX + 220)) $((BY + 56)) click 1 # Command1
+        ;;
+    escape) xdotool key Tab Escape ;;
+    closebox)
+        window_box "$box"
+        xdotool mousemove $((BX + BW - 10)) $((BY - 10)) click 1
+        ;;
+    main)
+        # The icon brings the window back under the topmost dialog, which
+        # covers its caption; the user drags it away by the bottom bar and
+        # cancels there.
+        click_tray_icon
+        wait_for 10 main_window || fail "main: the icon did not bring the window back"
+        sleep 0.5
+        locate_main
+        xdotool mousemove $((wx + 60)) $((wy + 205)) mousedown 1
+        for step in 1 2 3 4 5; do
+            xdotool mousemove $((wx + 60)) $((wy + 205 + step * 48))
+            sleep 0.1
+        done
+        xdotool mouseup 1
+        sleep 0.5
+        locate_main
+        [ "$wy" -ge 470 ] || fail "main: the window was not dragged (top $wy)"
+        dragged=$wy
+        click 188 115 # XPButton2
+        ;;
+    *) fail "unknown way $way" ;;
+    esac
+    wait_for 10 bash -c "! xdotool search --onlyvisible --name '正在' | grep -q ." ||
+        fail "$way: the dialog did not close"
+    expect_idle "$way"
+    if [ "$way" = main ]; then
+        [ "$wy" = "$dragged" ] || fail "main: the window jumped from $dragged to $wy"
+    fi
+    cancelled=$(date +%s)
+done
+
+# Nothing comes late either.
+sleep $((cancelled + 26 - $(date +%s)))
+nothing_recorded "the last cancel"
+echo PASS

@@ -1,0 +1,124 @@
+# Shared by the Linux program's end-to-end tests: a private Xvfb display
+# with a tray host (and, when asked, a window manager), a throwaway HOME in
+# dry-run mode, and helpers that act as a user would with xdotool. Every
+# process started here is ended by its own PID. Source it with `program` set
+# to the binary and `shots_out` to a folder for screenshots (or empty).
+set -euo pipefail
+
+work=$(mktemp -d /tmp/tarvenel-e2e.XXXXXX)
+pids=()
+
+cleanup() {
+    local pid
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    for pid in "${pids[@]}"; do
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -n "${shots_out:-}" ]; then
+        mkdir -p "$shots_out"
+        import -window root "$shots_out/failure.png" 2>/dev/null || true
+    fi
+    exit 1
+}
+step() { echo "== $*"; }
+
+# wait_for SECONDS COMMAND...: polls until the command succeeds.
+wait_for() {
+    local limit=$(($(date +%s%N) / 1000000 + $1 * 1000))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        [ $(($(date +%s%N) / 1000000)) -lt $limit ] || return 1
+        sleep 0.1
+    done
+}
+
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
+export XDG_CACHE_HOME=$work/home/.cache XDG_RUNTIME_DIR=$work/run
+export TARVENEL_DRY_RUN=$work/dry-run.txt
+# Belt and braces: even a slip past dry-run mode finds no system bus.
+export DBUS_SYSTEM_BUS_ADDRESS=unix:path=$work/no-system-bus
+export QT_QPA_PLATFORM=xcb LANG=C.UTF-8
+unset DBUS_SESSION_BUS_ADDRESS
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+# start_session [openbox]: the display, the tray in the bottom-right corner
+# and, when asked, openbox as the window manager.
+start_session() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -br -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    pids+=($!)
+    wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
+    export DISPLAY=:$(head -n1 "$work/display")
+    if [ "${1:-}" = openbox ]; then
+        openbox --sm-disable >"$work/openbox.log" 2>&1 &
+        pids+=($!)
+        wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK || fail "openbox did not start"
+    fi
+    trayer --edge bottom --align right --widthtype pixel --width 120 --height 28 \
+        --transparent false --tint 0x404040 >"$work/trayer.log" 2>&1 &
+    pids+=($!)
+    wait_for 10 xdotool search --class trayer || fail "trayer did not start"
+}
+
+main_title='^Tarvenel 1\.5\.0$'
+main_window() { xdotool search --onlyvisible --name "$main_title" | head -n1; }
+# window_box WINDOW: its place and size on the screen as BX, BY, BW, BH.
+window_box() {
+    local info
+    info=$(xwininfo -id "$1")
+    BX=$(awk '/Absolute upper-left X/ { print $4 }' <<<"$info")
+    BY=$(awk '/Absolute upper-left Y/ { print $4 }' <<<"$info")
+    BW=$(awk '/Width:/ { print $2 }' <<<"$info")
+    BH=$(awk '/Height:/ { print $2 }' <<<"$info")
+}
+# The main window's top-left corner on the screen, as wx and wy.
+locate_main() {
+    local w
+    w=$(main_window)
+    [ -n "$w" ] || fail "the main window is not shown"
+    window_box "$w"
+    wx=$BX wy=$BY
+}
+
+start_program() {
+    "$program" >>"$work/program.log" 2>&1 &
+    app=$!
+    pids+=($app)
+    wait_for 15 main_window || fail "the main window did not appear"
+    locate_main
+}
+
+shot() { import -window root "$work/$1.png"; }
+pixel() { convert "$work/$1.png" -format "%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]" -crop "1x1+$2+$3" info:; }
+# Clicks at a point of the main window (window pixels).
+click() { xdotool mousemove $((wx + $1)) $((wy + $2)) click "${3:-1}"; }
+# same_area SHOT1 SHOT2 X Y W H: the window area looks alike in both.
+same_area() {
+    [ "$(compare -metric AE -extract "$5x$6+$((wx + $3))+$((wy + $4))" "$work/$1.png" "$work/$2.png" null: 2>&1)" = 0 ]
+}
+
+# The program's icon in the tray: a small window of its own.
+click_tray_icon() {
+    local w
+    for w in $(xdotool search --onlyvisible --pid "$app" --name '^Tarvenel$' 2>/dev/null); do
+        window_box "$w"
+        [ "$BW" -le 64 ] || continue
+        xdotool mousemove $((BX + BW / 2)) $((BY + BH / 2)) click 1
+        return 0
+    done
+    fail "no icon in the tray"
+}
+
+keep_shots() {
+    if [ -n "${shots_out:-}" ]; then
+        mkdir -p "$shots_out"
+        cp "$work"/*.png "$shots_out"/
+    fi
+}
