@@ -91,8 +91,14 @@ public:
     virtual ~Form() = default;
     virtual std::string Caption() const = 0;
     virtual void SetCaption(const std::string& text) = 0;
+    // Shows the window; when it appears (it was hidden or minimised) the
+    // front end runs the form's resize handler first, so that it appears
+    // placed, shaped and painted.
     virtual void Show() = 0;
     virtual void Hide() = 0;
+    // Brings the window back in its normal state where it was (ShowWindow
+    // with SW_RESTORE): a hidden window keeps its place, with no resize.
+    virtual void Restore() = 0;
     virtual bool Visible() const = 0;
     virtual void SetWindowState(WindowState state) = 0;
     virtual void SetSize(int widthTwips, int heightTwips) = 0;

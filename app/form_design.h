@@ -15,6 +15,15 @@ constexpr int TwipsToPixels(int twips) {
                       : -TwipsToPixels(-twips);
 }
 
+// A length or position in pixels as the forms' twips, whatever the screen's
+// dots per inch: the forms and their mouse events are laid out on that grid.
+constexpr int PixelsToTwips(int pixels) {
+    return pixels * kFormTwipsPerPixel;
+}
+constexpr float PixelsToTwips(double pixels) {
+    return static_cast<float>(pixels * kFormTwipsPerPixel);
+}
+
 struct TwipsRect {
     int left = 0;
     int top = 0;
@@ -24,11 +33,20 @@ struct TwipsRect {
     constexpr int Bottom() const { return top + height; }
 };
 
+// How a one-line label's width follows its text, so that no text is lost
+// when the user's font is wider than the one the form was laid out with.
+enum class LabelWidth {
+    Fixed,      // as laid out
+    GrowToText, // at least as laid out, wider when the text needs it
+    FitText,    // exactly the text's width
+};
+
 struct ControlDesign {
     const char* name;
     const char* caption; // design caption or text; "" for none
     const char* toolTip; // "" for none
     TwipsRect rect;
+    int tabIndex = -1; // place in the keyboard's tab order; -1: not a tab stop
 };
 
 } // namespace tarvenel

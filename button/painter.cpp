@@ -171,10 +171,13 @@ void ButtonPainter::Gradient(Rgb from, Rgb to, int direction) {
     const bool reversed = direction == 2 || direction == 4;
     for (int k = 0; k < n; ++k) {
         const Rgb c = table[static_cast<std::size_t>(reversed ? n - 1 - k : k)];
+        // Halved bands leave an odd size's last pixel over: the last band
+        // takes it, so that no column or row stays unpainted.
+        const int end = k == n - 1 ? size : k * band + band;
         if (horizontal)
-            DrawBar(k * band, 0, k * band + band, h_, c, c);
+            DrawBar(k * band, 0, end, h_, c, c);
         else
-            DrawBar(0, k * band, w_, k * band + band, c, c);
+            DrawBar(0, k * band, w_, end, c, c);
     }
 }
 

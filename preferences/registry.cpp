@@ -85,7 +85,9 @@ RegStatus WriteRegistryValue(Registry& registry, RootKey root, const std::string
 std::string ReadRegistryValue(Registry& registry, RootKey root, const std::string& subKey,
                               const std::string& name) {
     RegKey key = 0;
-    if (registry.OpenKey(root, subKey, reg::kAccessMask, key) != reg::kSuccess)
+    // Read rights only: asking for write rights too would make a standard
+    // user read nothing from the machine-wide start-up list.
+    if (registry.OpenKey(root, subKey, reg::kReadAccess, key) != reg::kSuccess)
         return {};
     const ReadResult result = ReadValueFromKey(registry, key, name);
     registry.CloseKey(key);

@@ -29,6 +29,9 @@ inline constexpr std::uint32_t kDword = 4;
 inline constexpr std::uint32_t kOptionNonVolatile = 0;
 // Query, set, create sub-key, enumerate, notify, create link.
 inline constexpr std::uint32_t kAccessMask = 0x3F;
+// Reading only (KEY_READ): what a standard user is granted on the machine's
+// keys, where 0x3F is refused.
+inline constexpr std::uint32_t kReadAccess = 0x20019;
 } // namespace reg
 
 class Registry {

@@ -2,7 +2,9 @@
 // The main window's controls as the form lays them out (twips, 15 to the
 // pixel). The caption images, the caption strip and the credit label follow
 // the right and bottom edges at run time; their rectangles here are the
-// design ones.
+// design ones. The tab order follows the screen: the six target selectors,
+// the three buttons, the option boxes row by row, the default-time selectors;
+// the keyboard starts on the first selector.
 #include <array>
 
 #include "app/form_design.h"
@@ -16,35 +18,40 @@ inline constexpr ControlDesign kLabel3{"Label3", "官方主页", "", {4680, 810,
 inline constexpr ControlDesign kLbBR{"LbBR", "右下提示框", "", {5280, 7920, 3300, 180}};
 
 inline constexpr std::array<ControlDesign, 9> kCombos{{
-    {"Combo1", "   年", "设定关机时间（年）", {240, 1080, 975, 300}},
-    {"Combo2", " 月", "设定关机时间（月）", {1320, 1080, 735, 300}},
-    {"Combo3", " 日", "设定关机时间（日）", {2160, 1080, 735, 300}},
-    {"Combo4", " 时", "设定关机时间（时）", {3000, 1080, 735, 300}},
-    {"Combo5", " 分", "设定关机时间（分）", {3840, 1080, 735, 300}},
-    {"Combo6", " 秒", "设定关机时间（秒）", {4680, 1080, 735, 300}},
-    {"Combo7", " 时", "设置默认时间（时）", {3120, 2475, 735, 300}},
-    {"Combo8", " 分", "设置默认时间（分）", {3840, 2475, 735, 300}},
-    {"Combo9", " 秒", "设置默认时间（秒）", {4560, 2475, 735, 300}},
+    {"Combo1", "   年", "设定关机时间（年）", {240, 1080, 975, 300}, 0},
+    {"Combo2", " 月", "设定关机时间（月）", {1320, 1080, 735, 300}, 1},
+    {"Combo3", " 日", "设定关机时间（日）", {2160, 1080, 735, 300}, 2},
+    {"Combo4", " 时", "设定关机时间（时）", {3000, 1080, 735, 300}, 3},
+    {"Combo5", " 分", "设定关机时间（分）", {3840, 1080, 735, 300}, 4},
+    {"Combo6", " 秒", "设定关机时间（秒）", {4680, 1080, 735, 300}, 5},
+    {"Combo7", " 时", "设置默认时间（时）", {3120, 2475, 735, 300}, 13},
+    {"Combo8", " 分", "设置默认时间（分）", {3840, 2475, 735, 300}, 14},
+    {"Combo9", " 秒", "设置默认时间（秒）", {4560, 2475, 735, 300}, 15},
 }};
 
 inline constexpr std::array<ControlDesign, 4> kChecks{{
-    {"Check1", "程序每次随系统启动", "", {240, 2040, 2055, 300}},
-    {"Check2", "设定成功确定运行时出现提示", "", {2640, 2040, 2775, 300}},
-    {"Check3", "程序启动后自动开始运行", "", {240, 2280, 2415, 300}},
-    {"Check4", "预先设置为默认关机时间  →", "", {240, 2520, 2775, 300}},
+    {"Check1", "程序每次随系统启动", "", {240, 2040, 2055, 300}, 9},
+    {"Check2", "设定成功确定运行时出现提示", "", {2640, 2040, 2775, 300}, 10},
+    {"Check3", "程序启动后自动开始运行", "", {240, 2280, 2415, 300}, 11},
+    {"Check4", "预先设置为默认关机时间  →", "", {240, 2520, 2775, 300}, 12},
 }};
 
 // The three buttons share the row between the selectors and the options.
 inline constexpr std::array<ControlDesign, 3> kButtons{{
-    {"XPButton1", "确 定", "确定开始运行定时关机", {765, 1530, 1215, 405}},
-    {"XPButton2", "取 消", "取消定时关机", {2220, 1530, 1215, 405}},
-    {"XPButton3", "重 置", "重新设置归位至当前时间", {3675, 1530, 1215, 405}},
+    {"XPButton1", "确 定", "确定开始运行定时关机", {765, 1530, 1215, 405}, 6},
+    {"XPButton2", "取 消", "取消定时关机", {2220, 1530, 1215, 405}, 7},
+    {"XPButton3", "重 置", "重新设置归位至当前时间", {3675, 1530, 1215, 405}, 8},
 }};
 
 inline constexpr ControlDesign kImage1{"Image1", "", "", {3840, 555, 795, 435}};
 inline constexpr ControlDesign kIMBar{"IMBar", "", "", {600, 0, 4965, 375}};
 inline constexpr ControlDesign kImmin{"Immin", "", "最小化", {4920, 120, 255, 240}};
 inline constexpr ControlDesign kImclose{"Imclose", "", "关闭", {5280, 120, 255, 240}};
+
+// The clock and target lines keep their text on one line whatever the font;
+// the credit line is as wide as its text, so that only the text is a link.
+inline constexpr LabelWidth kTimeLineWidth = LabelWidth::GrowToText; // Label0, Label1
+inline constexpr LabelWidth kCreditWidth = LabelWidth::FitText;      // LbBR
 
 inline constexpr Rgb kTargetLabelColour = 0x0000FF; // Label1: red
 inline constexpr Rgb kLinkColour = 0xFF0000;        // Label2, Label3: blue

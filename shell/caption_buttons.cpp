@@ -54,10 +54,8 @@ void FrmMain::Form_MouseMove(int, int, float x, float) {
     ResetCaptionHover();
     // The window is far narrower than 514 pixels, so real moves never match.
     const float message = x / static_cast<float>(s_.screen.TwipsPerPixelX());
-    if (message == static_cast<float>(kWmLButtonUp)) {
-        c_.form.SetWindowState(WindowState::Normal);
-        c_.form.Show();
-    }
+    if (message == static_cast<float>(kWmLButtonUp))
+        c_.form.Restore(); // where the user left it, not re-centred
 }
 
 void FrmMain::Imclose_Click() {

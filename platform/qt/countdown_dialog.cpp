@@ -116,13 +116,14 @@ void EndDialog::SetSize(int widthTwips, int heightTwips) {
 int EndDialog::Width() const {
     return isMinimized()
                ? 0
-               : TwipsToPixels(kEndWidthTwips - design::kClientArea.width) * 15 + width() * 15;
+               : PixelsToTwips(TwipsToPixels(kEndWidthTwips - design::kClientArea.width) + width());
 }
 
 int EndDialog::Height() const {
     return isMinimized()
                ? 0
-               : TwipsToPixels(kEndHeightTwips - design::kClientArea.height) * 15 + height() * 15;
+               : PixelsToTwips(TwipsToPixels(kEndHeightTwips - design::kClientArea.height) +
+                               height());
 }
 
 void EndDialog::SetWindowPos(std::intptr_t insertAfter, int, int, int, int, unsigned) {

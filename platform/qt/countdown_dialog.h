@@ -38,6 +38,7 @@ public:
     void SetCaption(const std::string& text) override;
     void Show() override;
     void Hide() override { hide(); }
+    void Restore() override { Show(); }
     bool Visible() const override { return isVisible(); }
     void SetWindowState(WindowState state) override;
     void SetSize(int widthTwips, int heightTwips) override;

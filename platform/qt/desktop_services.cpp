@@ -51,12 +51,12 @@ std::string LocaleDateTimeText::LongTime(int hour, int minute, int second) {
 
 int PrimaryScreen::WidthTwips() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().width() * 15 : 0;
+    return screen ? PixelsToTwips(screen->geometry().width()) : 0;
 }
 
 int PrimaryScreen::HeightTwips() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().height() * 15 : 0;
+    return screen ? PixelsToTwips(screen->geometry().height()) : 0;
 }
 
 void DesktopUrlOpener::Open(const std::string& url) {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <memory>
 
+#include "app/form_design.h"
 #include "app/instance_guard.h"
 #include "app/program_location.h"
 #include "app/screen.h"
@@ -30,8 +31,8 @@ class PrimaryScreen : public Screen {
 public:
     int WidthTwips() const override;
     int HeightTwips() const override;
-    int TwipsPerPixelX() const override { return 15; }
-    int TwipsPerPixelY() const override { return 15; }
+    int TwipsPerPixelX() const override { return kFormTwipsPerPixel; }
+    int TwipsPerPixelY() const override { return kFormTwipsPerPixel; }
 };
 
 class DesktopUrlOpener : public UrlOpener {

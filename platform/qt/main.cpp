@@ -6,6 +6,7 @@
 
 #include "platform/qt/countdown_dialog.h"
 #include "platform/qt/desktop_services.h"
+#include "platform/qt/display_platform.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/ini_settings_store.h"
 #include "platform/qt/logind_power.h"
@@ -36,6 +37,7 @@ int main(int argc, char* argv[]) {
         return 0;
 
     UseShippedFontConfig();
+    PreferX11Display();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kAppTitle));
     QApplication::setWindowIcon(ProgramIcon());

@@ -4,9 +4,10 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QShowEvent>
 #include <QWindow>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "platform/qt/fonts.h"
 #include "platform/qt/pictures.h"
@@ -132,6 +133,9 @@ void MainWindow::BuildControls() {
         l.label.setText(ToQt(l.design.caption));
         Place(l.label, l.design);
     }
+    label0_.SetWidthRule(design::kTimeLineWidth);
+    label1_.SetWidthRule(design::kTimeLineWidth);
+    lbBR_.SetWidthRule(design::kCreditWidth);
     SetTextColour(label1_, design::kTargetLabelColour);
     for (LabelWidget* link : {&label2_, &label3_, &lbBR_}) {
         link->setCursor(HandCursor());
@@ -172,6 +176,19 @@ void MainWindow::BuildControls() {
     imclose_.setCursor(HandCursor());
     immin_.raise();
     imclose_.raise();
+
+    // The keyboard's tab order follows the screen.
+    std::vector<std::pair<int, QWidget*>> stops;
+    for (std::size_t i = 0; i < combos_.size(); ++i)
+        stops.emplace_back(design::kCombos[i].tabIndex, combos_[i].get());
+    for (std::size_t i = 0; i < buttons_.size(); ++i)
+        stops.emplace_back(design::kButtons[i].tabIndex, buttons_[i].get());
+    for (std::size_t i = 0; i < checks_.size(); ++i)
+        stops.emplace_back(design::kChecks[i].tabIndex, checks_[i].get());
+    std::sort(stops.begin(), stops.end());
+    for (std::size_t i = 0; i + 1 < stops.size(); ++i)
+        setTabOrder(stops[i].second, stops[i + 1].second);
+    firstStop_ = stops.front().second;
 }
 
 void MainWindow::ConnectEvents() {
@@ -203,7 +220,7 @@ void MainWindow::ConnectEvents() {
     connect(&lbBR_, &LabelWidget::clicked, this, [this] { frm_.LbBR_Click(); });
 
     // The passive pictures and labels move the window like the background.
-    auto twips = [](QPointF p) { return std::pair{float(p.x() * 15), float(p.y() * 15)}; };
+    auto twips = [](QPointF p) { return std::pair{PixelsToTwips(p.x()), PixelsToTwips(p.y())}; };
     connect(&label0_, &LabelWidget::pressed, this, [this, twips](int b, int s, QPointF p) {
         frm_.Label0_MouseDown(b, s, twips(p).first, twips(p).second);
     });
@@ -237,7 +254,7 @@ void MainWindow::ConnectEvents() {
 
 void MainWindow::TrayLeftClick() {
     constexpr int kLeftButtonUp = 0x202;
-    frm_.Form_MouseMove(0, 0, static_cast<float>(kLeftButtonUp * 15), 0);
+    frm_.Form_MouseMove(0, 0, static_cast<float>(PixelsToTwips(kLeftButtonUp)), 0);
 }
 
 // --- Form
@@ -251,7 +268,26 @@ void MainWindow::SetCaption(const std::string& text) {
 }
 
 void MainWindow::Show() {
-    show();
+    // A window that appears is placed, shaped and painted before it is
+    // seen; one already on screen stays where the user dragged it.
+    const bool appearing = !isVisible() || isMinimized();
+    if (appearing && !isMinimized())
+        frm_.Form_Resize();
+    if (isMinimized())
+        showNormal();
+    else
+        show();
+    raise();
+    activateWindow();
+    if (appearing && !focusWidget())
+        firstStop_->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::Restore() {
+    if (isMinimized())
+        showNormal(); // the state change runs the resize handler
+    else
+        show();
     raise();
     activateWindow();
 }
@@ -286,11 +322,11 @@ void MainWindow::SetSize(int widthTwips, int heightTwips) {
 }
 
 int MainWindow::Width() const {
-    return isMinimized() ? 0 : width() * 15;
+    return isMinimized() ? 0 : PixelsToTwips(width());
 }
 
 int MainWindow::Height() const {
-    return isMinimized() ? 0 : height() * 15;
+    return isMinimized() ? 0 : PixelsToTwips(height());
 }
 
 void MainWindow::Unload() {
@@ -334,15 +370,6 @@ void MainWindow::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, background_);
 }
 
-void MainWindow::showEvent(QShowEvent* event) {
-    // Showing the window, the first time or after it was hidden in the tray,
-    // runs the resize handler as the system does: the stored position wins
-    // over wherever the window was dragged.
-    QWidget::showEvent(event);
-    if (!event->spontaneous())
-        frm_.Form_Resize();
-}
-
 void MainWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && !isMinimized())
@@ -362,14 +389,12 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     frm_.Form_MouseMove(ButtonsNumber(event->buttons()), ShiftNumber(event->modifiers()),
-                        static_cast<float>(event->position().x() * 15),
-                        static_cast<float>(event->position().y() * 15));
+                        PixelsToTwips(event->position().x()), PixelsToTwips(event->position().y()));
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
     frm_.Form_MouseDown(ButtonNumber(event->button()), ShiftNumber(event->modifiers()),
-                        static_cast<float>(event->position().x() * 15),
-                        static_cast<float>(event->position().y() * 15));
+                        PixelsToTwips(event->position().x()), PixelsToTwips(event->position().y()));
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {

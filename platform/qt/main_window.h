@@ -50,6 +50,7 @@ public:
     void SetCaption(const std::string& text) override;
     void Show() override;
     void Hide() override;
+    void Restore() override;
     bool Visible() const override;
     void SetWindowState(WindowState state) override;
     void SetSize(int widthTwips, int heightTwips) override;
@@ -86,7 +87,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -112,6 +112,7 @@ private:
     TimerAdapter timer2_;
     FrmMain frm_;
     QImage background_;
+    QWidget* firstStop_ = nullptr; // where the keyboard starts
     bool unloaded_ = false;
     // Manual move when the window manager does not run one for us.
     bool manualMove_ = false;

@@ -1,11 +1,15 @@
 #include "platform/qt/widgets.h"
 
+#include <algorithm>
+
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QSignalBlocker>
 
+#include "app/form_design.h"
 #include "platform/qt/qt_string.h"
 
 namespace tarvenel::qt {
@@ -73,12 +77,25 @@ LabelWidget::LabelWidget(QWidget* parent) : QLabel(parent) {
     setMouseTracking(true);
 }
 
+void LabelWidget::SetWidthRule(LabelWidth rule) {
+    widthRule_ = rule;
+    laidOutWidth_ = width();
+}
+
 std::string LabelWidget::Caption() const {
     return FromQt(text());
 }
 
 void LabelWidget::SetCaption(const std::string& caption) {
     setText(ToQt(caption));
+    if (widthRule_ == LabelWidth::Fixed)
+        return;
+    const QMargins margins = contentsMargins();
+    int needed =
+        fontMetrics().horizontalAdvance(text()) + 2 * margin() + margins.left() + margins.right();
+    if (widthRule_ == LabelWidth::GrowToText)
+        needed = std::max(needed, laidOutWidth_);
+    resize(needed, height());
 }
 
 void LabelWidget::mousePressEvent(QMouseEvent* event) {
@@ -132,6 +149,11 @@ ComboWidget::ComboWidget(QWidget* parent) : QComboBox(parent) {
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr); // typed text stays as typed
     setMaxVisibleItems(8);
+    // The combo box takes typed text that matches an entry as a choice when
+    // the user presses Enter or leaves the field; typed text is only looked
+    // at when the target is armed.
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
+    disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
 }
 
 void ComboWidget::Clear() {
@@ -192,7 +214,16 @@ void ComboWidget::SetEnabled(bool enabled) {
 
 // --- CheckWidget
 
-CheckWidget::CheckWidget(const QString& caption, QWidget* parent) : QCheckBox(caption, parent) {}
+CheckWidget::CheckWidget(const QString& caption, QWidget* parent) : QCheckBox(caption, parent) {
+    connect(this, &QAbstractButton::clicked, this, [this] {
+        if (!releasing_)
+            emit mouseUp(1, ShiftNumber(QGuiApplication::keyboardModifiers()), 0, 0);
+    });
+}
+
+bool CheckWidget::hitButton(const QPoint& position) const {
+    return rect().contains(position);
+}
 
 int CheckWidget::Value() const {
     return isChecked() ? 1 : 0;
@@ -213,7 +244,9 @@ void CheckWidget::mousePressEvent(QMouseEvent* event) {
 void CheckWidget::mouseReleaseEvent(QMouseEvent* event) {
     // The box toggles first (left button released over it), then the
     // handler sees the new state with the release point.
+    releasing_ = true;
     QCheckBox::mouseReleaseEvent(event);
+    releasing_ = false;
     event->accept();
     if (!(pressedButtons_ & event->button()))
         return;
@@ -240,12 +273,6 @@ void PictureWidget::mouseMoveEvent(QMouseEvent* event) {
 
 // --- CaptionImageWidget
 
-namespace {
-float Twips(qreal pixels) {
-    return static_cast<float>(pixels * 15);
-}
-} // namespace
-
 CaptionImageWidget::CaptionImageWidget(QPixmap hover, QPixmap pressed, QWidget* parent)
     : QLabel(parent), hover_(std::move(hover)), pressed_(std::move(pressed)) {
     setMouseTracking(true);
@@ -268,17 +295,17 @@ void CaptionImageWidget::ShowFace(ImageFace face) {
 
 void CaptionImageWidget::mouseMoveEvent(QMouseEvent* event) {
     emit mouseMove(ButtonsNumber(event->buttons()), ShiftNumber(event->modifiers()),
-                   Twips(event->position().x()), Twips(event->position().y()));
+                   PixelsToTwips(event->position().x()), PixelsToTwips(event->position().y()));
 }
 
 void CaptionImageWidget::mousePressEvent(QMouseEvent* event) {
     emit mouseDown(ButtonNumber(event->button()), ShiftNumber(event->modifiers()),
-                   Twips(event->position().x()), Twips(event->position().y()));
+                   PixelsToTwips(event->position().x()), PixelsToTwips(event->position().y()));
 }
 
 void CaptionImageWidget::mouseReleaseEvent(QMouseEvent* event) {
     emit mouseUp(ButtonNumber(event->button()), ShiftNumber(event->modifiers()),
-                 Twips(event->position().x()), Twips(event->position().y()));
+                 PixelsToTwips(event->position().x()), PixelsToTwips(event->position().y()));
     // An image clicks with the left button released over it, after MouseUp.
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
@@ -337,7 +364,7 @@ StripWidget::StripWidget(QWidget* parent) : QWidget(parent) {
 
 void StripWidget::mouseMoveEvent(QMouseEvent* event) {
     emit mouseMove(ButtonsNumber(event->buttons()), ShiftNumber(event->modifiers()),
-                   Twips(event->position().x()), Twips(event->position().y()));
+                   PixelsToTwips(event->position().x()), PixelsToTwips(event->position().y()));
 }
 
 void StripWidget::mousePressEvent(QMouseEvent* event) {

@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "app/controls.h"
+#include "app/form_design.h"
 
 namespace tarvenel::qt {
 
@@ -27,10 +28,13 @@ class LabelWidget : public QLabel, public Label {
     Q_OBJECT
 public:
     explicit LabelWidget(QWidget* parent);
+    // How its width follows its text from now on; the width it has now is
+    // the least GrowToText gives it.
+    void SetWidthRule(LabelWidth rule);
     std::string Caption() const override;
     void SetCaption(const std::string& text) override;
-    int Width() const override { return width() * 15; }
-    int Height() const override { return height() * 15; }
+    int Width() const override { return PixelsToTwips(width()); }
+    int Height() const override { return PixelsToTwips(height()); }
 
 signals:
     void pressed(int button, int shift, QPointF position);
@@ -43,6 +47,8 @@ protected:
 
 private:
     bool pressedInside_ = false;
+    LabelWidth widthRule_ = LabelWidth::Fixed;
+    int laidOutWidth_ = 0;
 };
 
 // A label for big bold text. Qt draws glyphs above 64 pixels as outlines and
@@ -58,8 +64,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// An editable drop-down list. activated() is the user's choice (mouse or
-// keyboard); typing never emits it.
+// An editable drop-down list. activated() is the user's choice of an entry
+// (the open list, the arrow keys, the wheel); typed text never emits it, not
+// even when it matches an entry and the user presses Enter or leaves.
 class ComboWidget : public QComboBox, public ComboBox {
     Q_OBJECT
 public:
@@ -80,7 +87,9 @@ private:
 };
 
 // A check box whose mouse releases are reported after the box has toggled,
-// for any button, with the release point relative to the box in pixels.
+// for any button that went down on it, with the release point relative to
+// the box in pixels. The whole box switches, not only its label; a toggle
+// from the keyboard is reported as a left-button release inside.
 class CheckWidget : public QCheckBox, public CheckBox {
     Q_OBJECT
 public:
@@ -94,11 +103,13 @@ signals:
     void mouseUp(int button, int shift, float x, float y);
 
 protected:
+    bool hitButton(const QPoint& position) const override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     Qt::MouseButtons pressedButtons_;
+    bool releasing_ = false; // inside a mouse release
 };
 
 // A picture that reports presses (the armed tick).

@@ -111,12 +111,16 @@ void XPButtonWidget::SetRegion(const Region& region) {
 
 void XPButtonWidget::Redraw() {
     face_ = ToImage(renderer_.Paint());
-    repaint();
+    if (!painting_)
+        repaint();
 }
 
 void XPButtonWidget::paintEvent(QPaintEvent*) {
-    // The window shows the face the button last painted; exposing it again
-    // paints nothing new (some looks last for one redraw only).
+    // The surface asks to be painted: the button ends any delay of its
+    // drawing and paints its face afresh, as it does on every platform.
+    painting_ = true;
+    button_.OnPaint();
+    painting_ = false;
     if (face_.isNull())
         face_ = ToImage(renderer_.Paint());
     QPainter painter(this);

@@ -79,6 +79,7 @@ private:
     ClickSynthesiser mouse_;
     XPButtonCommand command_;
     QImage face_;
+    bool painting_ = false; // inside paintEvent: the new face is drawn there
 };
 
 } // namespace tarvenel::qt

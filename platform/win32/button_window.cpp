@@ -1,5 +1,8 @@
 #include "platform/win32/button_window.h"
 
+#include <cctype>
+
+#include "app/form_design.h"
 #include "platform/win32/gdi_bridge.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win_controls.h"
@@ -41,13 +44,11 @@ HWND ButtonWindow::Create(HWND parent, int id, const RECT& r, ButtonContainer& c
                     r.right - r.left, r.bottom - r.top, parent,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                     reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), this);
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    // Captions are sized on the forms' grid, like the labels beside them.
     renderer_ = std::make_unique<ButtonRenderer>(button_, text,
                                                  ButtonScreen{GetSystemMetrics(SM_CXSCREEN),
                                                               GetSystemMetrics(SM_CYSCREEN),
-                                                              dpi > 0 ? 1440 / dpi : 15});
+                                                              kFormTwipsPerPixel});
     button_.SetRenderHooks(renderer_.get());
     button_.ReadProperties(stored.properties);
     button_.OnResize();
@@ -144,6 +145,10 @@ void ButtonWindow::Redraw() {
     ReleaseDC(window_, dc);
 }
 
+void ButtonWindow::PressEnter() {
+    button_.OnAccessKey(xpb::kKeyEnter);
+}
+
 LRESULT CALLBACK ButtonWindow::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = WindowObject(window, message, lParam, &ButtonWindow::window_);
     return self ? self->Handle(message, wParam, lParam)
@@ -225,8 +230,11 @@ LRESULT ButtonWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case BM_CLICK:
-        // Enter while the button is the default one.
-        button_.OnAccessKey(xpb::kKeyEnter);
+        // The dialog manager's access key (Alt and the caption's "&" letter):
+        // the button's access-key path, which check and option buttons take
+        // too.
+        button_.OnAccessKey(
+            accessKeys_.empty() ? 0 : std::toupper(static_cast<unsigned char>(accessKeys_[0])));
         return 0;
     }
     return DefWindowProcW(window_, message, wParam, lParam);

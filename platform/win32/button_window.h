@@ -30,6 +30,9 @@ public:
     XPButton& Model() { return button_; }
     // The button as the forms' logic sees it.
     CommandButton& View() { return view_; }
+    // Enter while the button is the default one (the dialog manager's
+    // notification reaches the container, which passes it on here).
+    void PressEnter();
 
 private:
     // ButtonHost
@@ -46,7 +49,7 @@ private:
     void SetSurfaceEnabled(bool enabled) override;
     void SetMousePointer(int) override {}
     std::optional<std::string> SetMouseIcon(const PicturePtr&) override { return std::nullopt; }
-    void SetAccessKeys(const std::string&) override {}
+    void SetAccessKeys(const std::string& keys) override { accessKeys_ = keys; }
     void SetFocus() override;
     void SetCapture() override;
     void ReleaseCapture() override;
@@ -65,6 +68,7 @@ private:
     ButtonContainer* container_ = nullptr;
     std::string name_;
     std::wstring shownCaption_;
+    std::string accessKeys_; // the caption's "&" letter, which BM_CLICK stands for
     XPButton button_;
     std::unique_ptr<ButtonRenderer> renderer_; // must not outlive button_
     ClickSynthesiser clicks_;

@@ -54,6 +54,7 @@ public:
     void SetCaption(const std::string& text) override;
     void Show() override;
     void Hide() override { ShowWindow(window_, SW_HIDE); }
+    void Restore() override { Show(); }
     bool Visible() const override { return IsWindowVisible(window_) != FALSE; }
     void SetWindowState(WindowState state) override;
     void SetSize(int widthTwips, int heightTwips) override;

@@ -1,11 +1,11 @@
 #include "platform/win32/image_window.h"
 
+#include "app/form_design.h"
 #include "platform/win32/win_controls.h"
 
 namespace tarvenel::win32 {
 namespace {
 constexpr wchar_t kClassName[] = L"Tarvenel.Image";
-constexpr float kTwipsPerPixel = 15.0f;
 } // namespace
 
 void ImageWindow::Register(HINSTANCE instance) {
@@ -40,8 +40,8 @@ LRESULT CALLBACK ImageWindow::Proc(HWND window, UINT message, WPARAM wParam, LPA
 
 LRESULT ImageWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     auto event = [&](int button) {
-        return MouseEvent{button, ShiftState(), XOfMouse(lParam) * kTwipsPerPixel,
-                          YOfMouse(lParam) * kTwipsPerPixel};
+        return MouseEvent{button, ShiftState(), static_cast<float>(PixelsToTwips(XOfMouse(lParam))),
+                          static_cast<float>(PixelsToTwips(YOfMouse(lParam)))};
     };
     auto run = [](const auto& handler, const auto&... args) {
         if (handler)

@@ -1,5 +1,8 @@
 #include "platform/win32/main_window.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <commctrl.h>
 #include <uxtheme.h>
 
@@ -10,7 +13,6 @@ namespace tarvenel::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"Tarvenel.Main";
-constexpr int kTwips = kFormTwipsPerPixel;
 namespace D = frm_main_design;
 
 // Control identifiers.
@@ -79,8 +81,8 @@ bool MainWindow::Create() {
     // No frame and no system caption: the skin draws both.
     window_ = CreateWindowExW(WS_EX_APPWINDOW, kClassName, L"",
                               WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS, 0, 0,
-                              kMainWidthTwips / kTwips, kMainHeightTwips / kTwips, nullptr, nullptr,
-                              instance_, this);
+                              TwipsToPixels(kMainWidthTwips), TwipsToPixels(kMainHeightTwips),
+                              nullptr, nullptr, instance_, this);
     if (!window_)
         return false;
     SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon16_.Get()));
@@ -132,7 +134,13 @@ HWND MainWindow::CreateChild(const wchar_t* className, DWORD style, int id,
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     if (*d.toolTip)
         AddToolTip(child, d.toolTip);
+    named_[d.name] = child;
     return child;
+}
+
+HWND MainWindow::Child(const std::string& name) const {
+    const auto found = named_.find(name);
+    return found == named_.end() ? nullptr : found->second;
 }
 
 void MainWindow::AddToolTip(HWND control, const char* text) {
@@ -151,47 +159,39 @@ void MainWindow::CreateControls() {
                                0, 0, 0, window_, nullptr, instance_, nullptr);
     SendMessageW(toolTip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
 
-    const DWORD label = WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX;
-    label0_.Attach(CreateChild(L"STATIC", label, kLabel0, D::kLabel0));
-    label1_.Attach(CreateChild(L"STATIC", label, kLabel1, D::kLabel1));
+    const DWORD label = WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX | SS_LEFTNOWORDWRAP;
+    label0_.Attach(CreateChild(L"STATIC", label, kLabel0, D::kLabel0), D::kTimeLineWidth);
+    label1_.Attach(CreateChild(L"STATIC", label, kLabel1, D::kLabel1), D::kTimeLineWidth);
     label2_ = CreateChild(L"STATIC", label, kLabel2, D::kLabel2);
     label3_ = CreateChild(L"STATIC", label, kLabel3, D::kLabel3);
-    lbBR_.Attach(CreateChild(L"STATIC", label | SS_RIGHT, kLbBR, D::kLbBR));
+    lbBR_.Attach(CreateChild(L"STATIC", label, kLbBR, D::kLbBR), D::kCreditWidth);
+    for (int id : {kLabel0, kLabel1, kLabel2, kLabel3, kLbBR})
+        SetWindowSubclass(GetDlgItem(window_, id), ControlProc, static_cast<UINT_PTR>(id),
+                          reinterpret_cast<DWORD_PTR>(this));
 
-    for (int i = 0; i < 9; ++i) {
-        ControlDesign d = D::kCombos[i];
-        d.rect.height = 3000; // the dropped-down list's room
-        HWND combo = CreateChild(L"COMBOBOX", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
-                                 kCombo1 + i, d);
-        combos_[i].Attach(combo);
-        // The mouse is over the text field most of the time: it shows the tip too.
-        COMBOBOXINFO info{};
-        info.cbSize = sizeof(info);
-        if (GetComboBoxInfo(combo, &info) && info.hwndItem)
-            AddToolTip(info.hwndItem, d.toolTip);
-    }
-
-    const auto stored = MainWindowButtons();
-    for (int i = 0; i < 3; ++i) {
-        HWND button = buttons_[i].Create(window_, kButton1 + i, Pixels(D::kButtons[i]),
-                                         buttonContainer_, stored[i], text_);
-        AddToolTip(button, stored[i].toolTip.c_str());
-    }
+    // The keyboard tabs through the windows in the order they are made.
+    struct Stop {
+        int tabIndex;
+        void (MainWindow::*make)(int);
+        int index;
+    };
+    std::vector<Stop> stops;
+    for (int i = 0; i < 9; ++i)
+        stops.push_back(
+            {D::kCombos[static_cast<std::size_t>(i)].tabIndex, &MainWindow::CreateCombo, i});
+    for (int i = 0; i < 3; ++i)
+        stops.push_back(
+            {D::kButtons[static_cast<std::size_t>(i)].tabIndex, &MainWindow::CreateButton, i});
+    for (int i = 0; i < 4; ++i)
+        stops.push_back(
+            {D::kChecks[static_cast<std::size_t>(i)].tabIndex, &MainWindow::CreateCheck, i});
+    std::sort(stops.begin(), stops.end(),
+              [](const Stop& x, const Stop& y) { return x.tabIndex < y.tabIndex; });
+    for (const Stop& stop : stops)
+        (this->*stop.make)(stop.index);
     buttons_[0].Model().events.Click = [this] { frm_->ArmSchedule(); };
     buttons_[1].Model().events.Click = [this] { frm_->CancelSchedule(); };
     buttons_[2].Model().events.Click = [this] { frm_->ResetSelectors(); };
-
-    for (int i = 0; i < 4; ++i) {
-        HWND box = CreateChild(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, kCheck1 + i,
-                               D::kChecks[static_cast<std::size_t>(i)]);
-        // Plain boxes honour the form's text colours.
-        SetWindowTheme(box, L"", L"");
-        SetWindowSubclass(box, ControlProc, kCheck1 + i, reinterpret_cast<DWORD_PTR>(this));
-        checks_[i].Attach(box);
-    }
-    for (HWND dragging : {GetDlgItem(window_, kLabel0), GetDlgItem(window_, kLabel1)})
-        SetWindowSubclass(dragging, ControlProc, GetDlgCtrlID(dragging),
-                          reinterpret_cast<DWORD_PTR>(this));
 
     auto background = [this](HDC dc, const RECT& area) { PaintBackground(dc, area); };
     tickWindow_.Create(window_, kImage1, Pixels(D::kImage1), false);
@@ -200,9 +200,12 @@ void MainWindow::CreateControls() {
         frm_->Image1_MouseDown(e.button, e.shift, e.x, e.y);
     };
     image1_.Attach(tickWindow_.Handle());
+    named_[D::kImage1.name] = tickWindow_.Handle();
 
     minWindow_.Create(window_, kImmin, Pixels(D::kImmin), true);
     closeWindow_.Create(window_, kImclose, Pixels(D::kImclose), true);
+    named_[D::kImmin.name] = minWindow_.Handle();
+    named_[D::kImclose.name] = closeWindow_.Handle();
     minWindow_.paintBackground = background;
     closeWindow_.paintBackground = background;
     AddToolTip(minWindow_.Handle(), D::kImmin.toolTip);
@@ -229,6 +232,41 @@ void MainWindow::CreateControls() {
         frm_->Imclose_MouseUp(e.button, e.shift, e.x, e.y);
     };
     closeWindow_.onClick = [this] { frm_->Imclose_Click(); };
+}
+
+void MainWindow::CreateCombo(int i) {
+    ControlDesign d = D::kCombos[static_cast<std::size_t>(i)];
+    d.rect.height = 3000; // the dropped-down list's room
+    HWND combo = CreateChild(L"COMBOBOX", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
+                             kCombo1 + i, d);
+    // Classic, like the option boxes beside them ("" would leave Wine's
+    // themes on; " " names no theme class anywhere).
+    SetWindowTheme(combo, L" ", L" ");
+    combos_[i].Attach(combo);
+    // The mouse is over the text field most of the time: it shows the tip too.
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    if (GetComboBoxInfo(combo, &info) && info.hwndItem)
+        AddToolTip(info.hwndItem, d.toolTip);
+}
+
+void MainWindow::CreateButton(int i) {
+    static const auto stored = MainWindowButtons();
+    const auto n = static_cast<std::size_t>(i);
+    HWND button = buttons_[i].Create(window_, kButton1 + i, Pixels(D::kButtons[n]),
+                                     buttonContainer_, stored[n], text_);
+    named_[D::kButtons[n].name] = button;
+    AddToolTip(button, stored[n].toolTip.c_str());
+}
+
+void MainWindow::CreateCheck(int i) {
+    HWND box = CreateChild(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, kCheck1 + i,
+                           D::kChecks[static_cast<std::size_t>(i)]);
+    // Plain boxes honour the form's text colours.
+    SetWindowTheme(box, L" ", L" ");
+    SetWindowSubclass(box, ControlProc, static_cast<UINT_PTR>(kCheck1 + i),
+                      reinterpret_cast<DWORD_PTR>(this));
+    checks_[i].Attach(box);
 }
 
 void MainWindow::Discard() {
@@ -286,6 +324,8 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         break;
     case WM_SIZE:
+        // A restore from the minimised state runs the resize handler; the
+        // first showing runs it before the window appears.
         if (wParam == SIZE_RESTORED && IsWindowVisible(window_))
             frm_->Form_Resize();
         return 0;
@@ -314,8 +354,8 @@ LRESULT MainWindow::HandleControl(HWND control, UINT message, WPARAM wParam, LPA
     const int id = GetDlgCtrlID(control);
     if (id == kLabel0 || id == kLabel1) {
         if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN) {
-            const float x = static_cast<float>(XOfMouse(lParam) * kTwips);
-            const float y = static_cast<float>(YOfMouse(lParam) * kTwips);
+            const float x = static_cast<float>(PixelsToTwips(XOfMouse(lParam)));
+            const float y = static_cast<float>(PixelsToTwips(YOfMouse(lParam)));
             if (id == kLabel0)
                 frm_->Label0_MouseDown(MouseButtonOf(message), ShiftState(), x, y);
             else
@@ -324,44 +364,101 @@ LRESULT MainWindow::HandleControl(HWND control, UINT message, WPARAM wParam, LPA
         }
         return DefSubclassProc(control, message, wParam, lParam);
     }
-    if (id >= kCheck1 && id < kCheck1 + 4) {
-        switch (message) {
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
-            // The release may come anywhere; it still belongs to the box.
-            SetCapture(control);
-            break;
-        case WM_LBUTTONUP:
-        case WM_RBUTTONUP:
-        case WM_MBUTTONUP: {
-            // The box toggles first, then the switch reads its new state.
-            const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
-            if (message != WM_LBUTTONUP && GetCapture() == control)
-                ReleaseCapture();
-            const int button = MouseButtonOf(message);
-            const int shift = ShiftState();
-            const float x = static_cast<float>(XOfMouse(lParam));
-            const float y = static_cast<float>(YOfMouse(lParam));
-            switch (id - kCheck1) {
-            case 0:
-                frm_->Check1_MouseUp(button, shift, x, y);
-                break;
-            case 1:
-                frm_->Check2_MouseUp(button, shift, x, y);
-                break;
-            case 2:
-                frm_->Check3_MouseUp(button, shift, x, y);
-                break;
-            case 3:
-                frm_->Check4_MouseUp(button, shift, x, y);
-                break;
-            }
-            return result;
-        }
-        }
-        return DefSubclassProc(control, message, wParam, lParam);
-    }
+    if (id == kLabel2 || id == kLabel3 || id == kLbBR)
+        return HandleLink(control, id, message, wParam, lParam);
+    if (id >= kCheck1 && id < kCheck1 + 4)
+        return HandleCheck(control, id - kCheck1, message, wParam, lParam);
     return DefSubclassProc(control, message, wParam, lParam);
+}
+
+LRESULT MainWindow::HandleLink(HWND link, int id, UINT message, WPARAM wParam, LPARAM lParam) {
+    // A link acts when the left button that went down on it comes up over
+    // it, like a button; the press alone does nothing.
+    switch (message) {
+    case WM_LBUTTONDOWN:
+        pressedLink_ = link;
+        SetCapture(link);
+        return 0;
+    case WM_LBUTTONUP: {
+        if (pressedLink_ != link)
+            return 0;
+        pressedLink_ = nullptr;
+        ReleaseCapture();
+        RECT r{};
+        GetClientRect(link, &r);
+        if (!PtInRect(&r, POINT{XOfMouse(lParam), YOfMouse(lParam)}))
+            return 0;
+        if (id == kLabel2)
+            frm_->Label2_Click();
+        else if (id == kLabel3)
+            frm_->Label3_Click();
+        else
+            frm_->LbBR_Click();
+        return 0;
+    }
+    case WM_CAPTURECHANGED:
+        if (pressedLink_ == link)
+            pressedLink_ = nullptr;
+        break;
+    }
+    return DefSubclassProc(link, message, wParam, lParam);
+}
+
+LRESULT MainWindow::HandleCheck(HWND box, int index, UINT message, WPARAM wParam, LPARAM lParam) {
+    unsigned& pressed = checkPresses_[index];
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        pressed |= static_cast<unsigned>(MouseButtonOf(message));
+        // The release may come anywhere; it still belongs to the box (the
+        // box captures the left button itself).
+        if (message != WM_LBUTTONDOWN)
+            SetCapture(box);
+        break;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+        const unsigned button = static_cast<unsigned>(MouseButtonOf(message));
+        // Only a release that follows a press on this box counts.
+        const bool pressedHere = pressed & button;
+        pressed &= ~button;
+        // The box toggles first, then the switch reads its new state.
+        releasingCheck_ = true;
+        const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
+        releasingCheck_ = false;
+        if (message != WM_LBUTTONUP && GetCapture() == box)
+            ReleaseCapture();
+        if (pressedHere)
+            RunCheck(index, static_cast<int>(button), static_cast<float>(XOfMouse(lParam)),
+                     static_cast<float>(YOfMouse(lParam)));
+        return result;
+    }
+    case WM_CAPTURECHANGED:
+        // Another window took the mouse: the press no longer belongs here.
+        if (!releasingCheck_ && reinterpret_cast<HWND>(lParam) != box)
+            pressed = 0;
+        break;
+    }
+    return DefSubclassProc(box, message, wParam, lParam);
+}
+
+void MainWindow::RunCheck(int index, int button, float x, float y) {
+    const int shift = ShiftState();
+    switch (index) {
+    case 0:
+        frm_->Check1_MouseUp(button, shift, x, y);
+        break;
+    case 1:
+        frm_->Check2_MouseUp(button, shift, x, y);
+        break;
+    case 2:
+        frm_->Check3_MouseUp(button, shift, x, y);
+        break;
+    case 3:
+        frm_->Check4_MouseUp(button, shift, x, y);
+        break;
+    }
 }
 
 void MainWindow::OnCommand(int id, int code) {
@@ -399,19 +496,18 @@ void MainWindow::OnCommand(int id, int code) {
         }
         return;
     }
-    if (code == STN_CLICKED && id == kLabel2)
-        frm_->Label2_Click();
-    else if (code == STN_CLICKED && id == kLabel3)
-        frm_->Label3_Click();
-    else if (code == STN_CLICKED && id == kLbBR)
-        frm_->LbBR_Click();
-    else if (id >= kButton1 && id < kButton1 + 3 && code == BN_CLICKED)
-        SendMessageW(buttons_[id - kButton1].Handle(), BM_CLICK, 0, 0); // Enter from the keyboard
+    if (id >= kCheck1 && id < kCheck1 + 4 && code == BN_CLICKED && !releasingCheck_) {
+        // Toggled from the keyboard (the space bar): the option follows the
+        // box as it does for a left-button release inside it.
+        RunCheck(id - kCheck1, 1, 0, 0);
+    } else if (id >= kButton1 && id < kButton1 + 3 && code == BN_CLICKED) {
+        buttons_[id - kButton1].PressEnter(); // the dialog manager's Enter
+    }
 }
 
 void MainWindow::OnMouse(UINT message, WPARAM wParam, LPARAM lParam) {
-    const float x = static_cast<float>(XOfMouse(lParam) * kTwips);
-    const float y = static_cast<float>(YOfMouse(lParam) * kTwips);
+    const float x = static_cast<float>(PixelsToTwips(XOfMouse(lParam)));
+    const float y = static_cast<float>(PixelsToTwips(YOfMouse(lParam)));
     // The caption strip runs from its left edge to the caption images.
     const TwipsRect& bar = D::kIMBar.rect;
     const RECT strip{bar.left, bar.top, bar.left + captionStripWidth_, bar.Bottom()};
@@ -481,7 +577,7 @@ void MainWindow::PaintBackground(HDC dc, const RECT& area) {
 
 void MainWindow::PlaceCredit(int left, int top, Rgb foreColour) {
     creditColour_ = foreColour;
-    SetWindowPos(GetDlgItem(window_, kLbBR), nullptr, left / kTwips, top / kTwips, 0, 0,
+    SetWindowPos(GetDlgItem(window_, kLbBR), nullptr, TwipsToPixels(left), TwipsToPixels(top), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -490,12 +586,12 @@ void MainWindow::SetCaptionStripWidth(int width) {
 }
 
 void MainWindow::PlaceMinimise(int left, int top) {
-    SetWindowPos(minWindow_.Handle(), nullptr, left / kTwips, top / kTwips, 0, 0,
+    SetWindowPos(minWindow_.Handle(), nullptr, TwipsToPixels(left), TwipsToPixels(top), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::PlaceClose(int left, int top) {
-    SetWindowPos(closeWindow_.Handle(), nullptr, left / kTwips, top / kTwips, 0, 0,
+    SetWindowPos(closeWindow_.Handle(), nullptr, TwipsToPixels(left), TwipsToPixels(top), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -518,7 +614,7 @@ void MainWindow::SetRegion(const Region& region) {
 }
 
 void MainWindow::MoveTo(int left, int top) {
-    SetWindowPos(window_, nullptr, left / kTwips, top / kTwips, 0, 0,
+    SetWindowPos(window_, nullptr, TwipsToPixels(left), TwipsToPixels(top), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -529,12 +625,24 @@ void MainWindow::SetCaption(const std::string& text) {
 
 void MainWindow::Show() {
     // Showing a window that is already on screen is no resize: a window the
-    // user dragged stays where it is.
+    // user dragged stays where it is. One that appears is placed, shaped and
+    // painted before it is seen.
     const bool appearing = !IsWindowVisible(window_) || IsIconic(window_);
+    if (appearing && !IsIconic(window_))
+        frm_->Form_Resize();
     ShowWindow(window_, IsIconic(window_) ? SW_RESTORE : SW_SHOW);
     SetForegroundWindow(window_);
-    if (appearing)
-        frm_->Form_Resize();
+    if (appearing && !IsChild(window_, GetFocus()))
+        FocusFirstControl();
+}
+
+void MainWindow::Restore() {
+    ShowWindow(window_, SW_RESTORE);
+    SetForegroundWindow(window_);
+}
+
+void MainWindow::FocusFirstControl() {
+    SetFocus(GetNextDlgTabItem(window_, nullptr, FALSE));
 }
 
 void MainWindow::Hide() {
@@ -553,7 +661,7 @@ void MainWindow::SetWindowState(WindowState state) {
 }
 
 void MainWindow::SetSize(int widthTwips, int heightTwips) {
-    SetWindowPos(window_, nullptr, 0, 0, widthTwips / kTwips, heightTwips / kTwips,
+    SetWindowPos(window_, nullptr, 0, 0, TwipsToPixels(widthTwips), TwipsToPixels(heightTwips),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -4,8 +4,10 @@
 // interfaces and calls FrmMain's handlers when the user acts or a timer ticks.
 #include "platform/win32/win_api.h"
 
+#include <map>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "platform/win32/button_window.h"
 #include "platform/win32/gdi_text_renderer.h"
@@ -42,6 +44,9 @@ public:
     // Makes the hidden window with its controls; false when the system refused.
     bool Create();
     HWND Handle() const { return window_; }
+    // A control by its form name ("Combo4", "XPButton2", "LbBR" ...); null
+    // for an unknown name.
+    HWND Child(const std::string& name) const;
     FrmMain& Frm() { return *frm_; }
     Timer& RestoreTimer() { return timer2_; } // Timer2, which the countdown dialog starts
     // Lets the window go without running any more handlers (the program ends).
@@ -52,6 +57,7 @@ public:
     void SetCaption(const std::string& text) override;
     void Show() override;
     void Hide() override;
+    void Restore() override;
     bool Visible() const override;
     void SetWindowState(WindowState state) override;
     void SetSize(int widthTwips, int heightTwips) override;
@@ -76,7 +82,14 @@ private:
                                         UINT_PTR id, DWORD_PTR self);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleControl(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleLink(HWND link, int id, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleCheck(HWND box, int index, UINT message, WPARAM wParam, LPARAM lParam);
+    void RunCheck(int index, int button, float x, float y);
     void CreateControls();
+    void CreateCombo(int index);
+    void CreateButton(int index);
+    void CreateCheck(int index);
+    void FocusFirstControl();
     HWND CreateChild(const wchar_t* className, DWORD style, int id, const ControlDesign& d);
     void AddToolTip(HWND control, const char* text);
     void OnCommand(int id, int code);
@@ -102,8 +115,12 @@ private:
     IconHandle icon16_, icon32_, minHover_, minPressed_, closeHover_, closePressed_, tick_;
     IconHandle hand_;
 
+    std::map<std::string, HWND> named_;
     WinLabel label0_, label1_, lbBR_;
     HWND label2_ = nullptr, label3_ = nullptr;
+    HWND pressedLink_ = nullptr;    // the link the left button went down on
+    unsigned checkPresses_[4] = {}; // buttons that went down on each box
+    bool releasingCheck_ = false;   // a box is handling a mouse release
     WinComboBox combos_[9];
     WinCheckBox checks_[4];
     ButtonContainer buttonContainer_{0xFFFFFF}; // the form is white

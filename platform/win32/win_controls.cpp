@@ -1,5 +1,8 @@
 #include "platform/win32/win_controls.h"
 
+#include <algorithm>
+
+#include "app/form_design.h"
 #include "platform/win32/wide.h"
 
 namespace tarvenel::win32 {
@@ -15,11 +18,40 @@ std::string WindowText(HWND window) {
 
 } // namespace
 
+int TextWidth(HWND window, const std::wstring& text) {
+    HDC dc = GetDC(window);
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(window, dc);
+    return size.cx;
+}
+
+void WinLabel::Attach(HWND window, LabelWidth sizing) {
+    window_ = window;
+    sizing_ = sizing;
+    RECT r{};
+    GetWindowRect(window, &r);
+    laidOutWidth_ = r.right - r.left;
+}
 std::string WinLabel::Caption() const {
     return WindowText(window_);
 }
 void WinLabel::SetCaption(const std::string& text) {
-    SetWindowTextW(window_, Widen(text).c_str());
+    const std::wstring wide = Widen(text);
+    if (sizing_ != LabelWidth::Fixed) {
+        int width = TextWidth(window_, wide);
+        if (sizing_ == LabelWidth::GrowToText)
+            width = std::max(width, laidOutWidth_);
+        RECT r{};
+        GetClientRect(window_, &r);
+        if (width != r.right)
+            SetWindowPos(window_, nullptr, 0, 0, width, r.bottom,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    SetWindowTextW(window_, wide.c_str());
 }
 int WinLabel::Width() const {
     return WidthTwips(window_);
@@ -31,12 +63,12 @@ int WinLabel::Height() const {
 int WidthTwips(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
-    return (r.right - r.left) * 15;
+    return PixelsToTwips(static_cast<int>(r.right - r.left));
 }
 int HeightTwips(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
-    return (r.bottom - r.top) * 15;
+    return PixelsToTwips(static_cast<int>(r.bottom - r.top));
 }
 
 void WinComboBox::Clear() {

@@ -4,20 +4,25 @@
 #include "platform/win32/win_api.h"
 
 #include "app/controls.h"
+#include "app/form_design.h"
+
+#include <string>
 
 namespace tarvenel::win32 {
 
 class WinLabel : public Label {
 public:
-    explicit WinLabel(HWND window = nullptr) : window_(window) {}
-    void Attach(HWND window) { window_ = window; }
+    // The label's width as laid out is the least GrowToText gives it.
+    void Attach(HWND window, LabelWidth sizing = LabelWidth::Fixed);
     std::string Caption() const override;
     void SetCaption(const std::string& text) override;
     int Width() const override; // twips
     int Height() const override;
 
 private:
-    HWND window_;
+    HWND window_ = nullptr;
+    LabelWidth sizing_ = LabelWidth::Fixed;
+    int laidOutWidth_ = 0; // pixels
 };
 
 // A COMBOBOX with CBS_DROPDOWN: a list and an editable text field.
@@ -86,6 +91,9 @@ private:
     int interval_;
     bool enabled_;
 };
+
+// The width in pixels of one line of text in the window's own font.
+int TextWidth(HWND window, const std::wstring& text);
 
 // A window's outer size in twips (15 to the pixel on the forms' grid).
 int WidthTwips(HWND window);

@@ -2,19 +2,10 @@
 
 #include <shellapi.h>
 
+#include "app/form_design.h"
 #include "platform/win32/wide.h"
 
 namespace tarvenel::win32 {
-namespace {
-
-int TwipsPerPixel(int axis) {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, axis);
-    ReleaseDC(nullptr, screen);
-    return dpi > 0 ? 1440 / dpi : 15;
-}
-
-} // namespace
 
 CivilDateTime WinClock::Now() {
     SYSTEMTIME t;
@@ -63,16 +54,18 @@ void WinUrlOpener::Open(const std::string& url) {
 }
 
 int WinScreen::WidthTwips() const {
-    return GetSystemMetrics(SM_CXSCREEN) * TwipsPerPixelX();
+    return PixelsToTwips(GetSystemMetrics(SM_CXSCREEN));
 }
 int WinScreen::HeightTwips() const {
-    return GetSystemMetrics(SM_CYSCREEN) * TwipsPerPixelY();
+    return PixelsToTwips(GetSystemMetrics(SM_CYSCREEN));
 }
+// The forms' fixed grid, whatever the screen's dots per inch: the window is
+// laid out in pixels and the icon's messages come as pixels too.
 int WinScreen::TwipsPerPixelX() const {
-    return TwipsPerPixel(LOGPIXELSX);
+    return kFormTwipsPerPixel;
 }
 int WinScreen::TwipsPerPixelY() const {
-    return TwipsPerPixel(LOGPIXELSY);
+    return kFormTwipsPerPixel;
 }
 
 MutexInstanceGuard::~MutexInstanceGuard() {

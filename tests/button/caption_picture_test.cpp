@@ -198,6 +198,20 @@ TEST(ButtonGradients, LargeButtonsTakeDoubleBands) {
     EXPECT_EQ(at(0), at(1));
     EXPECT_NE(at(1), at(2));
     EXPECT_EQ(at(38), 0x0000FFu);
+
+    // An odd size leaves one pixel over: the last band covers it too.
+    host.width = 41;
+    host.height = 21;
+    ButtonRenderer tall(button, text, ButtonScreen{.widthPixels = 150, .heightPixels = 80});
+    host.renderer = &tall;
+    button.SetRenderHooks(&tall);
+    button.SetGradientColor(0x00FF00);
+    button.SetGradientMode(1);
+    button.OnResize();
+    EXPECT_EQ(RgbFromPixel(host.shown.At(40, 10)), 0x00FF00u); // the last column
+    button.SetGradientMode(3);
+    EXPECT_EQ(RgbFromPixel(host.shown.At(20, 20)), 0x00FF00u); // the last row
+    button.SetRenderHooks(&renderer);
 }
 
 TEST(ButtonGradients, HoverShowsTheHoverColourUnlessItIsTheGradientColour) {

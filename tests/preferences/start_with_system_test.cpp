@@ -72,6 +72,21 @@ TEST(StartWithSystem, ThroughTheRegistryTheStoredDataIsPaddedAndMatchesAtStart) 
     EXPECT_EQ(other.h.Check1.value, 0);
 }
 
+// The entry an administrator made shows as ticked for a standard user, who
+// may read the machine's start-up list but not change it.
+TEST(StartWithSystem, AStandardUserSeesTheEntryAndIsToldWhySwitchingFails) {
+    WindowsStartup w;
+    ASSERT_TRUE(w.list.Register("C:\\Tools\\timer.exe").ok);
+    w.registry.ReadOnly(RootKey::LocalMachine, kRunKey);
+    LoadFromRegistry(w);
+    EXPECT_EQ(w.h.Check1.value, 1);
+    EXPECT_EQ(w.registry.lastAccess, reg::kReadAccess);
+    const StartupResult off = w.list.Unregister();
+    EXPECT_FALSE(off.ok);
+    EXPECT_NE(off.reason.find("管理员"), std::string::npos);
+    EXPECT_EQ(w.list.ReadCommand().find("C:\\Tools\\timer.exe"), 0u); // nothing lost
+}
+
 // A failing registry step must not be reported as success, and the box must
 // show what the system list really holds.
 TEST(StartWithSystem, AFailureIsReportedAndTheBoxShowsTheRealState) {

@@ -5,8 +5,10 @@
 #include <QTemporaryDir>
 #include <QTimeZone>
 #include <gtest/gtest.h>
+#include <map>
 
 #include "platform/qt/desktop_services.h"
+#include "platform/qt/display_platform.h"
 #include "platform/qt/ini_settings_store.h"
 #include "platform/qt/xdg_autostart.h"
 
@@ -135,6 +137,28 @@ TEST(ProgramLocation, SplitsTheExecutablePathTheWayTheStartupCommandIsBuilt) {
     const ProgramLocation location = LocationOf("/opt/tarvenel/bin/tarvenel");
     EXPECT_EQ(StartupCommandOf(location), "/opt/tarvenel/bin/tarvenel");
     EXPECT_EQ(AppDirOf(location), "/opt/tarvenel/bin");
+}
+
+TEST(DisplayPlatform, RunsOnX11WhereWaylandWouldNotLetTheWindowPlaceItself) {
+    struct Case {
+        std::map<std::string, QByteArray> environment;
+        bool x11;
+    };
+    const Case cases[] = {
+        {{{"WAYLAND_DISPLAY", "wayland-0"}, {"DISPLAY", ":0"}}, true},
+        {{{"XDG_SESSION_TYPE", "wayland"}, {"DISPLAY", ":0"}}, true},
+        {{{"WAYLAND_DISPLAY", "wayland-0"}}, false}, // no X server to go to
+        {{{"DISPLAY", ":0"}, {"XDG_SESSION_TYPE", "x11"}}, false},
+        {{{"WAYLAND_DISPLAY", "wayland-0"}, {"DISPLAY", ":0"}, {"QT_QPA_PLATFORM", "wayland"}},
+         false}, // the user's own choice
+    };
+    for (const Case& c : cases) {
+        const bool x11 = PrefersX11([&](const char* name) {
+            const auto found = c.environment.find(name);
+            return found == c.environment.end() ? QByteArray() : found->second;
+        });
+        EXPECT_EQ(x11, c.x11) << c.environment.size();
+    }
 }
 
 } // namespace

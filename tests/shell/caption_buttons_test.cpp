@@ -105,6 +105,7 @@ TEST_F(CaptionButtons, MinimiseHidesOnlyWhenArmed) {
     // Again after restoring: the same icon is added again, the window hides.
     h.frm.Form_MouseMove(0, 0, 514 * 15, 0);
     ASSERT_TRUE(h.form.visible);
+    EXPECT_EQ(h.form.restored, 1); // restored in place, not shown anew
     h.frm.Immin_Click();
     EXPECT_FALSE(h.form.visible);
     EXPECT_TRUE(h.notifyIcon.present);

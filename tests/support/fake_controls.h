@@ -99,6 +99,11 @@ public:
     void SetCaption(const std::string& text) override { caption = text; }
     void Show() override { visible = true; }
     void Hide() override { visible = false; }
+    void Restore() override {
+        visible = true;
+        state = WindowState::Normal;
+        ++restored;
+    }
     bool Visible() const override { return visible; }
     void SetWindowState(WindowState value) override { state = value; }
     int Width() const override { return width; }
@@ -117,6 +122,7 @@ public:
     std::string caption;
     bool visible = false;
     bool unloaded = false;
+    int restored = 0;
     WindowState state = WindowState::Normal;
     int width = 0;
     int height = 0;

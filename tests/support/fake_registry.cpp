@@ -22,11 +22,16 @@ std::string FakeRegistry::Lower(const std::string& text) {
     return lower;
 }
 
+namespace {
+// Set value, create sub-key, create link, delete, write DAC, write owner.
+constexpr std::uint32_t kWriteRights = 0x2 | 0x4 | 0x20 | 0x10000 | 0x40000 | 0x80000;
+} // namespace
+
 RegStatus FakeRegistry::OpenKey(RootKey root, const std::string& subKey, std::uint32_t access,
                                 RegKey& key) {
     lastAccess = access;
     const KeyName name{root, Lower(subKey)};
-    if (denied_.count(name))
+    if (denied_.count(name) || (readOnly_.count(name) && (access & kWriteRights)))
         return reg::kAccessDenied;
     if (!keys_.count(name))
         return reg::kFileNotFound;
@@ -39,7 +44,7 @@ RegStatus FakeRegistry::CreateKey(RootKey root, const std::string& subKey, std::
                                   std::uint32_t access, RegKey& key) {
     lastAccess = access;
     const KeyName name{root, Lower(subKey)};
-    if (denied_.count(name))
+    if (denied_.count(name) || (readOnly_.count(name) && (access & kWriteRights)))
         return reg::kAccessDenied;
     keys_[name];
     key = nextHandle_++;
@@ -136,6 +141,10 @@ bool FakeRegistry::HasKey(RootKey root, const std::string& subKey) const {
 
 void FakeRegistry::Deny(RootKey root, const std::string& subKey) {
     denied_.insert({root, Lower(subKey)});
+}
+
+void FakeRegistry::ReadOnly(RootKey root, const std::string& subKey) {
+    readOnly_.insert({root, Lower(subKey)});
 }
 
 } // namespace tarvenel::test

@@ -36,6 +36,9 @@ public:
     const Value* Find(RootKey root, const std::string& subKey, const std::string& name) const;
     bool HasKey(RootKey root, const std::string& subKey) const;
     void Deny(RootKey root, const std::string& subKey);
+    // As a standard user sees a machine key: reading only; asking for any
+    // write right is refused.
+    void ReadOnly(RootKey root, const std::string& subKey);
     int OpenHandles() const { return static_cast<int>(handles_.size()); }
     std::uint32_t lastAccess = 0;
 
@@ -45,6 +48,7 @@ private:
 
     std::map<KeyName, std::map<std::string, Value>> keys_;
     std::set<KeyName> denied_;
+    std::set<KeyName> readOnly_;
     std::map<RegKey, KeyName> handles_;
     RegKey nextHandle_ = 0x100;
 };

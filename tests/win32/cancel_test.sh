@@ -12,7 +12,8 @@
 #             button first: Escape works from any control)
 #   closebox  the dialog's close box
 #   main      取 消 in the main window, restored from the icon and dragged
-#             out from under the dialog
+#             out from under the dialog (hidden and brought back by the icon
+#             once more on the way: it stays where it was dragged)
 BUILD_DIR=$1
 shift
 source "$(dirname "$0")/wine_env.sh"
@@ -115,6 +116,15 @@ for way in "$@"; do
         window_geometry "$(visible_window_of "$main_title")"
         [ "$Y" -ge 470 ] || fail "main: the window was not dragged (top $Y)"
         dragged=$Y
+        # Hidden once more to the icon and brought back: where it was left.
+        xdotool mousemove $((X + 342)) $((Y + 13)) click 1
+        wait_for 10 no_visible_window "$main_title" || fail "main: minimising did not hide it"
+        window_geometry "$(visible_window_of 'Wine System Tray')"
+        xdotool mousemove $((X + 12)) $((Y + 31)) click 1
+        wait_for 10 has_visible_window "$main_title" || fail "main: the icon did not bring it back"
+        settle
+        window_geometry "$(visible_window_of "$main_title")"
+        [ "$Y" = "$dragged" ] || fail "main: the icon put the window at $Y, not where it was ($dragged)"
         xdotool mousemove $((X + 188)) $((Y + 115)) click 1
         ;;
     *) fail "unknown way $way" ;;

@@ -19,6 +19,13 @@ dialog='正在准备关机…'
 
 # The seeding starts the prefix's Wine session, so the program starts fast.
 target=$(seed_default_time 37)
+if [ "$MODE" = dry-run ]; then
+    # A screen of 120 dots per inch (125 %): the forms keep their own grid of
+    # 15 twips a pixel, so the window is laid out and found by the icon as
+    # at 96.
+    limit 30 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 120 /f \
+        >/dev/null 2>&1 || fail "could not set 120 dpi"
+fi
 if [ "$MODE" = real-exit ]; then
     start_program
 else
@@ -42,6 +49,9 @@ if [ "$MODE" = dry-run ]; then
     xdotool mousemove $((X + 12)) $((Y + 31)) click 1
     wait_for 10 has_visible_window 'Tarvenel 1.5.0' || fail "the icon did not bring the window back"
     settle
+    window_geometry "$(visible_window_of 'Tarvenel 1.5.0')"
+    [ "$X,$Y,$WIDTH,$HEIGHT" = "324,276,376,216" ] ||
+        fail "at 120 dpi the window is ${WIDTH}x$HEIGHT at $X,$Y, not centred 376x216"
     click_at "$(visible_window_of 'Tarvenel 1.5.0')" 342 13
     wait_for 10 no_visible_window 'Tarvenel 1.5.0' || fail "minimising did not hide the armed window"
 fi

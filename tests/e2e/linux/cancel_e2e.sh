@@ -11,7 +11,8 @@
 #   escape    Escape while counting, with the focus moved away first
 #   closebox  the dialog's close box, drawn by the window manager
 #   main      取 消 in the main window, restored from the tray icon and
-#             dragged out from under the dialog
+#             dragged out from under the dialog (hidden and brought back by
+#             the icon once more on the way: it stays where it was dragged)
 program=$(realpath "$1")
 shift
 shots_out=
@@ -119,6 +120,15 @@ for way in "$@"; do
         locate_main
         [ "$wy" -ge 470 ] || fail "main: the window was not dragged (top $wy)"
         dragged=$wy
+        # Hidden once more to the tray and brought back: where it was left.
+        click 342 13 # Immin
+        wait_for 10 bash -c "! xdotool search --onlyvisible --name '$main_title' | grep -q ." ||
+            fail "main: minimising did not hide it"
+        click_tray_icon
+        wait_for 10 main_window || fail "main: the icon did not bring it back"
+        sleep 0.5
+        locate_main
+        [ "$wy" = "$dragged" ] || fail "main: the icon put the window at $wy, not where it was ($dragged)"
         click 188 115 # XPButton2
         ;;
     *) fail "unknown way $way" ;;
