@@ -85,6 +85,15 @@ public:
 
 enum class WindowState { Normal, Minimised, Maximised };
 
+// A window that can be kept above every other window (the countdown dialog).
+class TopMostWindow {
+public:
+    virtual ~TopMostWindow() = default;
+    // Above all normal windows (true) or back among them; shows the window.
+    // May throw when the window is gone.
+    virtual void SetAlwaysOnTop(bool onTop) = 0;
+};
+
 // Lengths in twips (15 to the pixel at 96 dpi).
 class Form {
 public:

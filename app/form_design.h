@@ -1,7 +1,7 @@
 #pragma once
 // How a form lays out its controls: positions in twips, as the forms store
 // them. Both front ends place their native widgets from these tables.
-#include "app/colour.h"
+#include "raster/colour.h"
 
 namespace tarvenel {
 

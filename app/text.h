@@ -16,4 +16,9 @@ std::string DropLastCharacter(std::string_view text);
 // a number, and values outside -32768..32767 give no result.
 std::optional<std::int16_t> ToInt16(std::string_view text);
 
+// UTF-8 and UTF-16 (what the system's wide-character calls take) both ways.
+// A malformed sequence becomes U+FFFD, so nothing is silently dropped.
+std::u16string Utf16Of(std::string_view utf8);
+std::string Utf8Of(std::u16string_view utf16);
+
 } // namespace tarvenel

@@ -1,7 +1,7 @@
 #pragma once
 // Colour arithmetic of the button looks: lighter and darker shades of a
 // colour, and the face colours each look derives from the button's colours.
-#include "app/colour.h"
+#include "raster/colour.h"
 
 namespace tarvenel {
 

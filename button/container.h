@@ -4,7 +4,7 @@
 // per container window for as long as the window lives.
 #include <vector>
 
-#include "app/colour.h"
+#include "raster/colour.h"
 
 namespace tarvenel {
 

@@ -3,8 +3,8 @@
 // the room a picture reserves, the caption's measured size and alignment.
 #include <string>
 
-#include "app/font.h"
 #include "button/xp_button.h"
+#include "raster/font.h"
 #include "raster/text_renderer.h"
 
 namespace tarvenel {

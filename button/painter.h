@@ -5,9 +5,9 @@
 #include <array>
 #include <optional>
 
-#include "app/font.h"
 #include "button/xp_button.h"
 #include "raster/canvas.h"
+#include "raster/font.h"
 #include "raster/text_renderer.h"
 
 namespace tarvenel {

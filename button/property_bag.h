@@ -8,9 +8,9 @@
 #include <variant>
 #include <vector>
 
-#include "app/colour.h"
-#include "app/font.h"
 #include "button/picture.h"
+#include "raster/colour.h"
+#include "raster/font.h"
 
 namespace tarvenel {
 

@@ -10,12 +10,12 @@
 // The renderer must not outlive the button.
 #include <optional>
 
-#include "app/font.h"
 #include "button/painter.h"
 #include "button/render_hooks.h"
 #include "button/xp_button.h"
 #include "raster/bitmap.h"
 #include "raster/canvas.h"
+#include "raster/font.h"
 #include "raster/region.h"
 #include "raster/text_renderer.h"
 

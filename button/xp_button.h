@@ -8,8 +8,6 @@
 #include <string>
 #include <string_view>
 
-#include "app/colour.h"
-#include "app/font.h"
 #include "button/colours.h"
 #include "button/container.h"
 #include "button/events.h"
@@ -17,6 +15,8 @@
 #include "button/picture.h"
 #include "button/property_bag.h"
 #include "button/render_hooks.h"
+#include "raster/colour.h"
+#include "raster/font.h"
 
 namespace tarvenel {
 

@@ -18,8 +18,7 @@ void CountdownLauncher::Show() {
     if (!dialog_)
         return;
     frm_ = std::make_unique<FrmEnd>(
-        dialog_->Controls(), FrmEndServices{services_.version, dialog_->ZOrder(), services_.power,
-                                            services_.dialogs, restoreTimer_});
+        dialog_->Controls(), FrmEndServices{services_.power, services_.dialogs, restoreTimer_});
     dialog_->Bind(*frm_);
     frm_->Form_Load();
     dialog_->Present();

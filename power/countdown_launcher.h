@@ -17,7 +17,6 @@ class CountdownDialog {
 public:
     virtual ~CountdownDialog() = default;
     virtual FrmEndControls Controls() = 0;
-    virtual WindowZOrder& ZOrder() = 0;
     // From now on the dialog's events go to `logic`.
     virtual void Bind(FrmEnd& logic) = 0;
     // After loading: shows the dialog, with the keyboard focus on Command1.
@@ -27,7 +26,6 @@ public:
 };
 
 struct CountdownServices {
-    SystemVersion& version;
     PowerRequester& power;
     Dialogs& dialogs;
 };

@@ -10,14 +10,13 @@ namespace tarvenel {
 FrmEnd::FrmEnd(FrmEndControls controls, FrmEndServices services) : c_(controls), s_(services) {}
 
 void FrmEnd::Form_Load() {
-    isWinNT_ = (s_.version.GetVersion() & 0x80000000u) == 0 ? 1 : 0;
     c_.form.SetSize(kEndWidthTwips, kEndHeightTwips);
     c_.Command1.SetCaption("取消关机");
     countDown_ = 10;
     c_.Label1.SetCaption(std::to_string(countDown_));
     c_.Timer1.SetEnabled(true); // every showing counts afresh
     try {
-        SetTopMost(s_.zOrder, true);
+        c_.window.SetAlwaysOnTop(true);
     } catch (const std::exception&) {
         // Staying on top is a nicety; the countdown runs all the same.
     }
@@ -70,7 +69,7 @@ void FrmEnd::Command2_Click() {
 }
 
 void FrmEnd::Perform(PowerAction action) {
-    const PowerResult result = s_.power.Run(action, isWinNT_);
+    const PowerResult result = s_.power.Request(action);
     if (result.ok)
         return; // the system closes the dialog as it goes down
     // A refused request must not leave "再见！" on screen with the schedule

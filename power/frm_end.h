@@ -7,29 +7,19 @@
 
 #include "app/controls.h"
 #include "app/dialogs.h"
-#include "app/module1.h"
 #include "power/power_action.h"
 
 namespace tarvenel {
-
-// The version number the system reports (GetVersion): bit 31 clear on the NT
-// family.
-class SystemVersion {
-public:
-    virtual ~SystemVersion() = default;
-    virtual std::uint32_t GetVersion() = 0;
-};
 
 struct FrmEndControls {
     Form& form; // Unload() closes the dialog; the front end then runs Form_Unload
     Label& Label1;
     CommandButton& Command1;
     Timer& Timer1; // 2000 ms countdown
+    TopMostWindow& window;
 };
 
 struct FrmEndServices {
-    SystemVersion& version;
-    WindowZOrder& zOrder;
     PowerRequester& power;
     Dialogs& dialogs;
     Timer& mainTimer2; // frmMain's restore timer
@@ -56,7 +46,6 @@ public:
     void cmdForceShutdown_Click();
     void Command2_Click();
 
-    int IsWinNT() const { return isWinNT_; }
     int CountDown() const { return countDown_; }
 
 private:
@@ -64,7 +53,6 @@ private:
 
     FrmEndControls c_;
     FrmEndServices s_;
-    int isWinNT_ = 0;
     std::int16_t countDown_ = 0;
 };
 

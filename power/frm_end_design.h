@@ -4,8 +4,8 @@
 // Command2 among them is visible to the keyboard.
 #include <array>
 
-#include "app/font.h"
 #include "app/form_design.h"
+#include "raster/font.h"
 
 namespace tarvenel::frm_end_design {
 

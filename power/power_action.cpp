@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/text.h"
+
 namespace tarvenel {
 
 std::uint32_t PowerFlags(PowerAction action) {
@@ -37,28 +39,6 @@ const char* PowerActionName(PowerAction action) {
     return "";
 }
 
-bool NeedsShutdownPrivilege(PowerAction action) {
-    return action != PowerAction::LogOff && action != PowerAction::ForceLogOff;
-}
-
-void EnableShutdownPrivilege(PowerSystem& system) {
-    system.ClearLastError();
-    const auto token = system.OpenOwnProcessToken(kTokenAdjustPrivileges | kTokenQuery);
-    TokenPrivileges privileges;
-    privileges.privilegeCount = 1;
-    privileges.luid = system.LookupPrivilegeValue(kShutdownPrivilege);
-    privileges.attributes = kSePrivilegeEnabled;
-    system.AdjustTokenPrivileges(token.value_or(0), false, privileges, sizeof(TokenPrivileges));
-    if (token)
-        system.CloseToken(*token);
-}
-
-PowerResult RunPowerAction(PowerSystem& system, PowerAction action, int isWinNT) {
-    if (NeedsShutdownPrivilege(action) && isWinNT == 1)
-        EnableShutdownPrivilege(system);
-    return system.ExitWindows(PowerFlags(action), kAllReasons);
-}
-
 std::optional<std::string> DryRunFileFromEnvironment() {
     const char* file = std::getenv("TARVENEL_DRY_RUN");
     if (!file || !*file)
@@ -73,22 +53,8 @@ namespace {
 std::FILE* OpenForAppending(const std::string& utf8Path) {
 #ifdef _WIN32
     // Narrow names there mean the ANSI code page; the path is UTF-8.
-    std::wstring wide;
-    for (std::size_t i = 0; i < utf8Path.size();) {
-        const unsigned char lead = static_cast<unsigned char>(utf8Path[i]);
-        const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
-        for (int k = 1; k < length && i + k < utf8Path.size(); ++k)
-            code = code << 6 | (static_cast<unsigned char>(utf8Path[i + k]) & 0x3F);
-        i += static_cast<std::size_t>(length);
-        if (code >= 0x10000) {
-            wide += static_cast<wchar_t>(0xD800 + ((code - 0x10000) >> 10));
-            wide += static_cast<wchar_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
-        } else {
-            wide += static_cast<wchar_t>(code);
-        }
-    }
-    return _wfopen(wide.c_str(), L"a");
+    const std::u16string wide = Utf16Of(utf8Path);
+    return _wfopen(reinterpret_cast<const wchar_t*>(wide.c_str()), L"a");
 #else
     return std::fopen(utf8Path.c_str(), "a");
 #endif
@@ -96,14 +62,14 @@ std::FILE* OpenForAppending(const std::string& utf8Path) {
 
 } // namespace
 
-PowerResult RecordDryRun(const std::string& file, PowerAction action) {
-    std::FILE* out = OpenForAppending(file);
+PowerResult DryRunRequester::Request(PowerAction action) {
+    std::FILE* out = OpenForAppending(file_);
     bool written = out && std::fprintf(out, "%s %u\n", PowerActionName(action),
                                        static_cast<unsigned>(PowerFlags(action))) > 0;
     if (out)
         written = std::fclose(out) == 0 && written;
     if (!written)
-        return {false, "无法写入演练记录文件 " + file};
+        return {false, "无法写入演练记录文件 " + file_};
     return {};
 }
 

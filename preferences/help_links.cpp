@@ -1,7 +1,8 @@
 // The quick-help text and the two web links of the main window.
+#include "preferences/help_links.h"
+
 #include "app/version.h"
 #include "preferences/links.h"
-#include "scheduler/frm_main.h"
 
 namespace tarvenel {
 
@@ -19,16 +20,16 @@ std::string HelpText() {
            kMakerSiteName;
 }
 
-void FrmMain::Label2_Click() {
-    s_.dialogs.MessageBox(HelpText(), mb::kIconInformation, std::string(kAppTitle) + " 帮助");
+void HelpAndLinks::Label2_Click() {
+    dialogs_.MessageBox(HelpText(), mb::kIconInformation, std::string(kAppTitle) + " 帮助");
 }
 
-void FrmMain::Label3_Click() {
-    s_.urls.Open(kProductPageUrl);
+void HelpAndLinks::Label3_Click() {
+    urls_.Open(kProductPageUrl);
 }
 
-void FrmMain::LbBR_Click() {
-    s_.urls.Open(kMakerHomeUrl);
+void HelpAndLinks::LbBR_Click() {
+    urls_.Open(kMakerHomeUrl);
 }
 
 } // namespace tarvenel

@@ -13,13 +13,11 @@ struct StartupResult {
 class StartupList {
 public:
     virtual ~StartupList() = default;
-    // The command stored for this program, as stored (it may carry trailing
-    // NUL characters); empty when there is no readable entry.
-    virtual std::string ReadCommand() = 0;
-    // Puts the command into the list.
-    virtual StartupResult Register(const std::string& command) = 0;
-    // Takes the program out of the list (the entry itself may stay, emptied).
-    virtual StartupResult Unregister() = 0;
+    // True when the list starts this very program; false when it starts
+    // nothing, another file, or cannot be read.
+    virtual bool IsOn() = 0;
+    // Puts the program into the list, or takes it out.
+    virtual StartupResult Switch(bool on) = 0;
 };
 
 } // namespace tarvenel

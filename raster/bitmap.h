@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/colour.h"
+#include "raster/colour.h"
 
 namespace tarvenel {
 

@@ -6,8 +6,8 @@
 #include <optional>
 #include <span>
 
-#include "app/colour.h"
 #include "raster/bitmap.h"
+#include "raster/colour.h"
 #include "raster/geometry.h"
 #include "raster/region.h"
 #include "raster/rop.h"

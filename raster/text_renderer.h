@@ -6,8 +6,8 @@
 // implement it over their native text engines; tests use FixedCellText.
 #include <string_view>
 
-#include "app/font.h"
 #include "raster/canvas.h"
+#include "raster/font.h"
 
 namespace tarvenel {
 

@@ -12,24 +12,6 @@ constexpr const char* kInvalidTarget =
 
 } // namespace
 
-bool FrmMain::ParseSelectors() {
-    struct Part {
-        ComboBox& combo;
-        std::int16_t& field;
-    };
-    Part parts[] = {{c_.Combo1, state_.SetYear},   {c_.Combo2, state_.SetMonth},
-                    {c_.Combo3, state_.SetDay},    {c_.Combo4, state_.SetHour},
-                    {c_.Combo5, state_.SetMinute}, {c_.Combo6, state_.SetSecond}};
-    bool all = true;
-    for (Part& part : parts) {
-        const auto value = ToInt16(DropLastCharacter(part.combo.Text()));
-        if (value)
-            part.field = *value;
-        all = all && value.has_value();
-    }
-    return all;
-}
-
 void FrmMain::ArmSchedule() {
     state_.IsArmed = false;
     c_.XPButton1.SetEnabled(false);
@@ -38,8 +20,8 @@ void FrmMain::ArmSchedule() {
     c_.XPButton2.SetFocus();
 
     // ComposeTarget
-    const bool parsed = ParseSelectors();
-    UpdateTargetCaption();
+    const bool parsed = selectors_.ReadAll();
+    selectors_.UpdateTargetCaption();
     const CivilDateTime target{state_.SetYear, state_.SetMonth,  state_.SetDay,
                                state_.SetHour, state_.SetMinute, state_.SetSecond};
     const auto shutTime = parsed ? ToDateTimeValue(target) : std::nullopt;
@@ -72,7 +54,7 @@ void FrmMain::ArmSchedule() {
                     ")\r\n程序窗口将最小化在通知区域图标。",
                 mb::kOk);
     }
-    Immin_Click();
+    notifyArea_.HideToIcon();
 }
 
 void FrmMain::CancelSchedule() {

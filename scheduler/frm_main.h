@@ -1,25 +1,31 @@
 #pragma once
-// frmMain, the main window, as portable logic: it owns the schedule state and
-// handles the events of its controls. Front ends create the native widgets,
-// hand them in as control interfaces and call the handlers below when the
-// user acts or a timer ticks.
-#include <string>
-
+// frmMain, the main window, as portable logic. It owns the schedule and
+// coordinates the parts that own the window's controls: the target
+// selectors, the option switches, the start-up entry, help and links, the
+// caption images, the notification icon and the window's frame. Front ends
+// create the native widgets, hand them in as control interfaces and call the
+// handlers below when the user acts or a timer ticks; the handlers keep the
+// forms' event names.
 #include "app/controls.h"
 #include "app/dialogs.h"
-#include "app/program_location.h"
 #include "app/screen.h"
 #include "power/countdown_window.h"
+#include "preferences/help_links.h"
+#include "preferences/option_switches.h"
 #include "preferences/settings.h"
+#include "preferences/start_with_system.h"
 #include "preferences/startup_list.h"
 #include "preferences/url_opener.h"
-#include "raster/bitmap.h"
 #include "raster/text_renderer.h"
 #include "scheduler/clock.h"
 #include "scheduler/schedule_state.h"
+#include "scheduler/selectors.h"
+#include "shell/caption_buttons.h"
 #include "shell/drag.h"
 #include "shell/main_window_skin.h"
+#include "shell/notify_area.h"
 #include "shell/notify_icon.h"
+#include "shell/window_frame.h"
 
 namespace tarvenel {
 
@@ -51,14 +57,6 @@ struct FrmMainControls {
     Timer& Timer2;            // 1 ms one-shot restore after a cancelled countdown
 };
 
-// Ends the program at once: every window and timer stops without further
-// events (an open countdown dialog goes without its unload handler).
-class ProgramExit {
-public:
-    virtual ~ProgramExit() = default;
-    virtual void End() = 0;
-};
-
 struct FrmMainServices {
     Clock& clock;
     DateTimeText& dateText;
@@ -73,11 +71,7 @@ struct FrmMainServices {
     MainWindowSurface& surface; // what the resize handler paints and places
     WindowMover& mover;
     TextRenderer& text;
-    ProgramLocation location;
 };
-
-// The quick-help text, ten lines.
-std::string HelpText();
 
 // Outer size of the main window in twips (376 x 216 pixels).
 inline constexpr int kMainWidthTwips = 5640;
@@ -91,14 +85,14 @@ public:
     void Form_Load();
 
     // Date and time selectors.
-    void ResetSelectors(); // XPButton3_Click
-    void Combo1_Click();
-    void Combo2_Click(); // includes FillDayList
-    void Combo3_Click();
-    void Combo4_Click();
-    void Combo5_Click();
-    void Combo6_Click();
-    void UpdateTargetCaption();
+    void ResetSelectors() { selectors_.Reset(); } // XPButton3_Click
+    void Combo1_Click() { selectors_.Chosen(0); }
+    void Combo2_Click() { selectors_.Chosen(1); } // includes FillDayList
+    void Combo3_Click() { selectors_.Chosen(2); }
+    void Combo4_Click() { selectors_.Chosen(3); }
+    void Combo5_Click() { selectors_.Chosen(4); }
+    void Combo6_Click() { selectors_.Chosen(5); }
+    void UpdateTargetCaption() { selectors_.UpdateTargetCaption(); }
 
     // Clock and trigger.
     void ClockTick();          // Timer1_Timer
@@ -110,86 +104,72 @@ public:
 
     // Option switches and default time. X and Y are the release point
     // relative to the box, in the units of the box's size.
-    void Check1_MouseUp(int button, int shift, float x, float y);
-    void Check2_MouseUp(int button, int shift, float x, float y);
-    void Check3_MouseUp(int button, int shift, float x, float y);
-    void Check4_MouseUp(int button, int shift, float x, float y);
-    void Combo7_Click();
-    void Combo8_Click();
-    void Combo9_Click();
+    void Check1_MouseUp(int b, int s, float x, float y) { startWith_.Check1_MouseUp(b, s, x, y); }
+    void Check2_MouseUp(int b, int s, float x, float y) { options_.Check2_MouseUp(b, s, x, y); }
+    void Check3_MouseUp(int b, int s, float x, float y) { options_.Check3_MouseUp(b, s, x, y); }
+    void Check4_MouseUp(int b, int s, float x, float y) { options_.Check4_MouseUp(b, s, x, y); }
+    void Combo7_Click() { options_.Combo7_Click(); }
+    void Combo8_Click() { options_.Combo8_Click(); }
+    void Combo9_Click() { options_.Combo9_Click(); }
 
     // Help and links.
-    void Label2_Click(); // quick help
-    void Label3_Click(); // product page
-    void LbBR_Click();   // maker's home page
+    void Label2_Click() { help_.Label2_Click(); } // quick help
+    void Label3_Click() { help_.Label3_Click(); } // product page
+    void LbBR_Click() { help_.LbBR_Click(); }     // maker's home page
 
     // Caption images and exit. Mouse coordinates are in twips.
-    void Immin_MouseMove(int button, int shift, float x, float y);
-    void Immin_MouseDown(int button, int shift, float x, float y);
-    void Immin_MouseUp(int button, int shift, float x, float y);
-    void Imclose_MouseMove(int button, int shift, float x, float y);
-    void Imclose_MouseDown(int button, int shift, float x, float y);
-    void Imclose_MouseUp(int button, int shift, float x, float y);
-    void Imclose_Click(); // the exit question
-    void IMBar_MouseMove(int button, int shift, float x, float y);
-    // Mouse moves over the background. The notification icon's mouse messages
-    // arrive here too, as a move whose X is the message number in pixels.
-    void Form_MouseMove(int button, int shift, float x, float y);
+    void Immin_MouseMove(int, int, float, float) { caption_.Immin_MouseMove(); }
+    void Immin_MouseDown(int, int, float, float) { caption_.Immin_MouseDown(); }
+    void Immin_MouseUp(int, int, float, float) { caption_.Immin_MouseUp(); }
+    void Imclose_MouseMove(int, int, float, float) { caption_.Imclose_MouseMove(); }
+    void Imclose_MouseDown(int, int, float, float) { caption_.Imclose_MouseDown(); }
+    void Imclose_MouseUp(int, int, float, float) { caption_.Imclose_MouseUp(); }
+    void Imclose_Click() { caption_.Imclose_Click(); } // the exit question
+    void IMBar_MouseMove(int, int, float, float) { caption_.ResetHover(); }
+    void Form_MouseMove(int, int, float, float) { caption_.ResetHover(); }
 
     // Skin, shape and place of the window: run on every resize, the first
     // showing included.
-    void Form_Resize();
+    void Form_Resize() { frame_.Form_Resize(); }
 
     // Dragging the window by its background and passive controls.
-    void Form_MouseDown(int button, int shift, float x, float y);
-    void IMBar_MouseDown(int button, int shift, float x, float y);
-    void Image1_MouseDown(int button, int shift, float x, float y);
-    void Label0_MouseDown(int button, int shift, float x, float y);
-    void Label1_MouseDown(int button, int shift, float x, float y);
+    void Form_MouseDown(int button, int, float, float) { frame_.MouseDown(button); }
+    void IMBar_MouseDown(int button, int, float, float) { frame_.MouseDown(button); }
+    void Image1_MouseDown(int button, int, float, float) { frame_.MouseDown(button); }
+    void Label0_MouseDown(int button, int, float, float) { frame_.MouseDown(button); }
+    void Label1_MouseDown(int button, int, float, float) { frame_.MouseDown(button); }
 
     // Notification area.
-    void Immin_Click();      // hide to the notification area when armed
-    void Form_QueryUnload(); // the icon goes with the window
+    void Immin_Click() { notifyArea_.HideToIcon(); }       // hide to the icon when armed
+    void NotifyIcon_Click() { notifyArea_.IconClicked(); } // a left click on the icon
+    void Form_QueryUnload() { notifyArea_.RemoveIcon(); }  // the icon goes with the window
+
+    // The same events by position in the form's tables, for front ends that
+    // make their widgets by looping over them: Combo1 to Combo9, Check1 to
+    // Check4, XPButton1 to XPButton3, and the links Label2, Label3, LbBR.
+    void ComboClick(int index);
+    void CheckMouseUp(int index, int button, int shift, float x, float y);
+    void ButtonClick(int index);
+    void LinkClick(int index);
 
     const ScheduleState& State() const { return state_; }
-    const std::string& AppDir() const { return appDir_; }
-    const std::string& StartupCommand() const { return startupCommand_; }
-    int WinLeft() const { return winPosition_.left; }
-    int WinTop() const { return winPosition_.top; }
+    int WinLeft() const { return frame_.Position().left; }
+    int WinTop() const { return frame_.Position().top; }
 
 private:
-    void FillDayList();
-    bool ParseSelectors();
-    void ParseInto(ComboBox& combo, std::int16_t& field, int lowest, int highest);
     void SetControlsArmed(bool armed);
-    void StartupCheck();
-    bool IsInStartupList();
-    void ReadOptionFlag(const char* key, int defaultValue, std::int16_t& flag, CheckBox& box);
-    void ReadDefaultTime();
-    void CopyDefaultTime();
-    bool ReleasedInside(const CheckBox& box, float x, float y) const;
-    bool StoreOption(const CheckBox& box, std::int16_t& flag, const char* key);
-    void ConfirmOption(bool on, bool saved, const char* feature);
-    void ChooseDefaultPart(ComboBox& source, ComboBox& target, std::int16_t& field, int highest,
-                           const char* key);
     void Message(const std::string& text, int style);
-    void ResetCaptionHover();
-
-    struct CaptionImage {
-        ImageButton& image;
-        std::string tag; // "1" once the hover picture is in place
-    };
 
     FrmMainControls c_;
     FrmMainServices s_;
     ScheduleState state_;
-    CaptionImage immin_{c_.Immin, {}};
-    CaptionImage imclose_{c_.Imclose, {}};
-    std::string appDir_;
-    std::string startupCommand_;
-    WindowPosition winPosition_; // twips
-    Bitmap skin_;                // decoded on the first resize
-    Bitmap icon_;
+    Selectors selectors_;
+    OptionSwitches options_;
+    StartWithSystem startWith_;
+    HelpAndLinks help_;
+    NotifyArea notifyArea_;
+    CaptionButtons caption_;
+    WindowFrame frame_;
 };
 
 } // namespace tarvenel

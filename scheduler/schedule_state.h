@@ -1,20 +1,14 @@
 #pragma once
 #include <cstdint>
 
+#include "preferences/option_switches.h"
 #include "scheduler/date_time.h"
 
 namespace tarvenel {
 
-// The main window's schedule: options, preset default time, the selected
-// target and the armed target. Everything starts at 0. Option flags count as
-// on only when exactly 1.
-struct ScheduleState {
-    std::int16_t MsgOKFlag = 0;
-    std::int16_t AutoOKFlag = 0;
-    std::int16_t GuDingTimeFlag = 0;
-    std::int16_t GuDingHour = 0;
-    std::int16_t GuDingMinute = 0;
-    std::int16_t GuDingSecond = 0;
+// The main window's schedule: the options and preset default time, the
+// selected target and the armed target. Everything starts at 0.
+struct ScheduleState : OptionFlags {
     std::int16_t SetYear = 0;
     std::int16_t SetMonth = 0;
     std::int16_t SetDay = 0;

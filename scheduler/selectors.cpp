@@ -1,98 +1,100 @@
-// The six date and time selectors and the target label.
+#include "scheduler/selectors.h"
+
 #include "app/text.h"
-#include "scheduler/frm_main.h"
-#include "scheduler/selector_entries.h"
 
 namespace tarvenel {
 namespace {
 
 constexpr const char* kTargetPrefix = "设定关机时间：";
+constexpr int kYear = 0, kMonth = 1, kDay = 2, kHour = 3;
 
 } // namespace
 
-void FrmMain::ResetSelectors() {
-    for (ComboBox* combo : {&c_.Combo1, &c_.Combo2, &c_.Combo3, &c_.Combo4, &c_.Combo5, &c_.Combo6})
+void Selectors::Reset() {
+    for (ComboBox* combo : combos_)
         combo->Clear();
 
     // One reading for all six, so the selectors never mix two seconds.
-    const CivilDateTime now = s_.clock.Now();
-    state_.SetYear = static_cast<std::int16_t>(now.year);
-    state_.SetMonth = static_cast<std::int16_t>(now.month);
-    state_.SetDay = static_cast<std::int16_t>(now.day);
-    state_.SetHour = static_cast<std::int16_t>(now.hour);
-    state_.SetMinute = static_cast<std::int16_t>(now.minute);
-    state_.SetSecond = static_cast<std::int16_t>(now.second);
-
-    c_.Combo1.SetText(EntryText(now.year, "年"));
-    c_.Combo2.SetText(EntryText(now.month, "月"));
-    c_.Combo3.SetText(EntryText(now.day, "日"));
-    c_.Combo4.SetText(EntryText(now.hour, "时"));
-    c_.Combo5.SetText(EntryText(now.minute, "分"));
-    c_.Combo6.SetText(EntryText(now.second, "秒"));
+    const CivilDateTime now = clock_.Now();
+    const int values[] = {now.year, now.month, now.day, now.hour, now.minute, now.second};
+    for (int i = 0; i < 6; ++i) {
+        const SelectorPart& part = kSelectorParts[static_cast<std::size_t>(i)];
+        state_.*part.field = static_cast<std::int16_t>(values[i]);
+        Combo(i).SetText(EntryText(values[i], part.unit));
+    }
     UpdateTargetCaption();
 
-    FillNumbered(c_.Combo1, now.year, now.year + 1, "年");
-    FillNumbered(c_.Combo2, 1, 12, "月");
-    FillNumbered(c_.Combo3, 1, DaysInMonth(now.year, now.month), "日");
-    FillNumbered(c_.Combo4, 0, 23, "时");
-    FillNumbered(c_.Combo5, 0, 59, "分");
-    FillNumbered(c_.Combo6, 0, 59, "秒");
+    // The year list offers this year and the next.
+    const int firsts[] = {now.year, 1, 1, 0, 0, 0};
+    const int lasts[] = {now.year + 1, 12, DaysInMonth(now.year, now.month), 23, 59, 59};
+    for (int i = 0; i < 6; ++i)
+        for (int value = firsts[i]; value <= lasts[i]; ++value)
+            Combo(i).AddItem(EntryText(value, kSelectorParts[static_cast<std::size_t>(i)].unit));
 }
 
-void FrmMain::ParseInto(ComboBox& combo, std::int16_t& field, int lowest, int highest) {
+void Selectors::ParseInto(int index) {
     // Typed text that is not an entry of this list leaves the field as it was.
-    const auto value = ToInt16(DropLastCharacter(combo.Text()));
-    if (value && *value >= lowest && *value <= highest)
-        field = *value;
+    const SelectorPart& part = kSelectorParts[static_cast<std::size_t>(index)];
+    const auto value = ToInt16(DropLastCharacter(Combo(index).Text()));
+    if (value && *value >= part.lowest && *value <= part.highest)
+        state_.*part.field = *value;
 }
 
-void FrmMain::Combo1_Click() {
-    ParseInto(c_.Combo1, state_.SetYear, 100, 9999);
+void Selectors::Chosen(int index) {
+    ParseInto(index);
+    if (index == kMonth)
+        FillDayList();
     UpdateTargetCaption();
-    Combo2_Click(); // the day list follows the year (29 February)
+    if (index == kYear)
+        Chosen(kMonth); // the day list follows the year (29 February)
 }
 
-void FrmMain::Combo2_Click() {
-    ParseInto(c_.Combo2, state_.SetMonth, 1, 12);
-    FillDayList();
-    UpdateTargetCaption();
-}
-
-void FrmMain::FillDayList() {
+void Selectors::FillDayList() {
     const int days = DaysInMonth(state_.SetYear, state_.SetMonth);
     if (days == 0)
         return;
-    while (c_.Combo3.ListCount() > 0)
-        c_.Combo3.RemoveItem(0);
-    FillNumbered(c_.Combo3, 1, days, "日");
+    ComboBox& dayList = Combo(kDay);
+    while (dayList.ListCount() > 0)
+        dayList.RemoveItem(0);
+    for (int day = 1; day <= days; ++day)
+        dayList.AddItem(EntryText(day, "日"));
     while (state_.SetDay > days)
         --state_.SetDay;
-    c_.Combo3.SetText(EntryText(state_.SetDay, "日"));
+    dayList.SetText(EntryText(state_.SetDay, "日"));
 }
 
-void FrmMain::Combo3_Click() {
-    ParseInto(c_.Combo3, state_.SetDay, 1, 31);
+void Selectors::UpdateTargetCaption() {
+    std::string caption = kTargetPrefix;
+    for (ComboBox* combo : combos_)
+        caption += combo->Text();
+    target_.SetCaption(caption);
+}
+
+bool Selectors::ReadAll() {
+    bool all = true;
+    for (int i = 0; i < 6; ++i) {
+        const auto value = ToInt16(DropLastCharacter(Combo(i).Text()));
+        if (value)
+            state_.*kSelectorParts[static_cast<std::size_t>(i)].field = *value;
+        all = all && value.has_value();
+    }
+    return all;
+}
+
+void Selectors::TakeDefaultPart(int part, const std::string& text) {
+    Combo(kHour + part).SetText(text);
+    ParseInto(kHour + part);
     UpdateTargetCaption();
 }
 
-void FrmMain::Combo4_Click() {
-    ParseInto(c_.Combo4, state_.SetHour, 0, 23);
+void Selectors::TakeDefaultTime(const std::string& hour, const std::string& minute,
+                                const std::string& second) {
+    Combo(kHour).SetText(hour);
+    Combo(kHour + 1).SetText(minute);
+    Combo(kHour + 2).SetText(second);
+    for (int i = 0; i < 6; ++i)
+        ParseInto(i);
     UpdateTargetCaption();
-}
-
-void FrmMain::Combo5_Click() {
-    ParseInto(c_.Combo5, state_.SetMinute, 0, 59);
-    UpdateTargetCaption();
-}
-
-void FrmMain::Combo6_Click() {
-    ParseInto(c_.Combo6, state_.SetSecond, 0, 59);
-    UpdateTargetCaption();
-}
-
-void FrmMain::UpdateTargetCaption() {
-    c_.Label1.SetCaption(kTargetPrefix + c_.Combo1.Text() + c_.Combo2.Text() + c_.Combo3.Text() +
-                         c_.Combo4.Text() + c_.Combo5.Text() + c_.Combo6.Text());
 }
 
 } // namespace tarvenel

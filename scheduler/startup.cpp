@@ -1,11 +1,10 @@
-// Start-up of the main window: the load sequence.
+// Start-up of the main window: the load sequence, and the events by their
+// place in the form's tables.
 #include <exception>
 
-#include "app/text.h"
 #include "app/version.h"
 #include "preferences/links.h"
 #include "scheduler/frm_main.h"
-#include "scheduler/selector_entries.h"
 
 namespace tarvenel {
 namespace {
@@ -22,43 +21,33 @@ template <class Step> void SkipOnError(Step&& step) {
 } // namespace
 
 FrmMain::FrmMain(FrmMainControls controls, FrmMainServices services)
-    : c_(controls), s_(std::move(services)) {}
+    : c_(controls), s_(services),
+      selectors_({&c_.Combo1, &c_.Combo2, &c_.Combo3, &c_.Combo4, &c_.Combo5, &c_.Combo6},
+                 c_.Label1, state_, s_.clock),
+      options_({c_.Check2, c_.Check3, c_.Check4, c_.Combo7, c_.Combo8, c_.Combo9, c_.XPButton1},
+               s_.settings, s_.dialogs, state_, selectors_),
+      startWith_(c_.Check1, s_.startup, s_.dialogs), help_(s_.dialogs, s_.urls),
+      notifyArea_(c_.form, c_.Label1, s_.notifyIcon, s_.dialogs, [this] { return state_.IsArmed; }),
+      caption_(c_.Immin, c_.Imclose, notifyArea_, s_.dialogs, s_.exit),
+      frame_(c_.form, c_.LbBR, s_.surface, s_.mover, s_.screen, s_.text) {}
 
 void FrmMain::Form_Load() {
     state_.IsArmed = false;
-    appDir_ = AppDirOf(s_.location);
-    startupCommand_ = StartupCommandOf(s_.location);
     c_.form.SetSize(kMainWidthTwips, kMainHeightTwips);
-    winPosition_.left = (s_.screen.WidthTwips() - kMainWidthTwips) / 2;
-    winPosition_.top = (s_.screen.HeightTwips() - kMainHeightTwips) / 2;
+    frame_.Centre(kMainWidthTwips, kMainHeightTwips);
     c_.form.SetCaption(TitleWithVersion());
     c_.LbBR.SetCaption(kCreditLine);
 
-    SkipOnError([&] { StartupCheck(); });
-    SkipOnError([&] { ReadOptionFlag(setting::kMsgOK, 1, state_.MsgOKFlag, c_.Check2); });
-    SkipOnError([&] { ReadOptionFlag(setting::kAutoOK, 0, state_.AutoOKFlag, c_.Check3); });
-    SkipOnError([&] { ReadOptionFlag(setting::kGuDingTime, 0, state_.GuDingTimeFlag, c_.Check4); });
+    SkipOnError([&] { startWith_.ShowState(); });
+    SkipOnError([&] { options_.ReadMessageFlag(); });
+    SkipOnError([&] { options_.ReadAutoArmFlag(); });
+    SkipOnError([&] { options_.ReadDefaultTimeFlag(); });
     SkipOnError([&] { ClockTick(); });
-    SkipOnError([&] { ResetSelectors(); });
-    SkipOnError([&] {
-        c_.Combo7.Clear();
-        c_.Combo8.Clear();
-        c_.Combo9.Clear();
-        FillNumbered(c_.Combo7, 0, 23, "时");
-        FillNumbered(c_.Combo8, 0, 59, "分");
-        FillNumbered(c_.Combo9, 0, 59, "秒");
-    });
-    SkipOnError([&] { ReadDefaultTime(); });
-    SkipOnError([&] {
-        c_.Combo7.SetText(EntryText(state_.GuDingHour, "时"));
-        c_.Combo8.SetText(EntryText(state_.GuDingMinute, "分"));
-        c_.Combo9.SetText(EntryText(state_.GuDingSecond, "秒"));
-    });
-    SkipOnError([&] {
-        // A default time already past today stays today: arming then refuses it.
-        if (state_.GuDingTimeFlag == 1)
-            CopyDefaultTime();
-    });
+    SkipOnError([&] { selectors_.Reset(); });
+    SkipOnError([&] { options_.FillDefaultTimeLists(); });
+    SkipOnError([&] { options_.ReadDefaultTime(); });
+    SkipOnError([&] { options_.ShowDefaultTime(); });
+    SkipOnError([&] { options_.ApplyDefaultTimeAtStart(); });
     SkipOnError([&] { c_.form.Show(); });
     SkipOnError([&] {
         if (state_.AutoOKFlag == 1)
@@ -66,27 +55,35 @@ void FrmMain::Form_Load() {
     });
 }
 
-void FrmMain::ReadOptionFlag(const char* key, int defaultValue, std::int16_t& flag, CheckBox& box) {
-    const std::string text =
-        ReadSetting(s_.settings, kAppTitle, kSettingsSection, key, defaultValue);
-    if (auto value = ToInt16(text))
-        flag = *value;
-    // Only 1 counts as on, so any other stored number shows as a clear box.
-    box.SetValue(flag == 1 ? 1 : 0);
+void FrmMain::ComboClick(int index) {
+    static constexpr void (FrmMain::*kClicks[])() = {
+        &FrmMain::Combo1_Click, &FrmMain::Combo2_Click, &FrmMain::Combo3_Click,
+        &FrmMain::Combo4_Click, &FrmMain::Combo5_Click, &FrmMain::Combo6_Click,
+        &FrmMain::Combo7_Click, &FrmMain::Combo8_Click, &FrmMain::Combo9_Click};
+    if (index >= 0 && index < 9)
+        (this->*kClicks[index])();
 }
 
-void FrmMain::ReadDefaultTime() {
-    auto read = [&](const char* key, int defaultValue, std::int16_t& field, int highest) {
-        const std::string text =
-            ReadSetting(s_.settings, kAppTitle, kSettingsSection, key, defaultValue);
-        if (auto value = ToInt16(text))
-            field = *value;
-        if (field < 0 || field > highest)
-            field = static_cast<std::int16_t>(highest);
-    };
-    read(setting::kGuDingH, 23, state_.GuDingHour, 23);
-    read(setting::kGuDingM, 59, state_.GuDingMinute, 59);
-    read(setting::kGuDingS, 59, state_.GuDingSecond, 59);
+void FrmMain::CheckMouseUp(int index, int button, int shift, float x, float y) {
+    static constexpr void (FrmMain::*kReleases[])(int, int, float, float) = {
+        &FrmMain::Check1_MouseUp, &FrmMain::Check2_MouseUp, &FrmMain::Check3_MouseUp,
+        &FrmMain::Check4_MouseUp};
+    if (index >= 0 && index < 4)
+        (this->*kReleases[index])(button, shift, x, y);
+}
+
+void FrmMain::ButtonClick(int index) {
+    static constexpr void (FrmMain::*kClicks[])() = {
+        &FrmMain::ArmSchedule, &FrmMain::CancelSchedule, &FrmMain::ResetSelectors};
+    if (index >= 0 && index < 3)
+        (this->*kClicks[index])();
+}
+
+void FrmMain::LinkClick(int index) {
+    static constexpr void (FrmMain::*kClicks[])() = {&FrmMain::Label2_Click, &FrmMain::Label3_Click,
+                                                     &FrmMain::LbBR_Click};
+    if (index >= 0 && index < 3)
+        (this->*kClicks[index])();
 }
 
 } // namespace tarvenel

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <string>
 
-#include "app/colour.h"
-#include "app/font.h"
 #include "app/form_design.h"
 #include "raster/bitmap.h"
+#include "raster/colour.h"
+#include "raster/font.h"
 #include "raster/region.h"
 #include "raster/text_renderer.h"
 

@@ -1,27 +1,25 @@
-// Hiding the main window to the notification area and the icon's lifetime.
+#include "shell/notify_area.h"
+
 #include "app/version.h"
-#include "scheduler/frm_main.h"
 #include "shell/tray_tip.h"
 
 namespace tarvenel {
 
-void FrmMain::Immin_Click() {
-    if (!state_.IsArmed) {
-        Message("请在设定好关机时间后点击“确定”按钮！", mb::kIconExclamation);
+void NotifyArea::HideToIcon() {
+    if (!armed_()) {
+        dialogs_.MessageBox("请在设定好关机时间后点击“确定”按钮！", mb::kIconExclamation,
+                            kAppTitle);
         return;
     }
-    if (s_.notifyIcon.Add(TrayTipText(c_.Label1.Caption()))) {
-        c_.form.Hide();
+    if (icon_.Add(TrayTipText(target_.Caption()))) {
+        form_.Hide();
         return;
     }
     // Hidden without an icon the window could not be found again while the
     // shutdown is armed, so it goes to the taskbar instead.
-    Message("无法在通知区域显示程序图标，窗口将最小化到任务栏。", mb::kIconExclamation);
-    c_.form.SetWindowState(WindowState::Minimised);
-}
-
-void FrmMain::Form_QueryUnload() {
-    s_.notifyIcon.Remove();
+    dialogs_.MessageBox("无法在通知区域显示程序图标，窗口将最小化到任务栏。", mb::kIconExclamation,
+                        kAppTitle);
+    form_.SetWindowState(WindowState::Minimised);
 }
 
 } // namespace tarvenel

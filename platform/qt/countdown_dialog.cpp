@@ -126,9 +126,8 @@ int EndDialog::Height() const {
                                height());
 }
 
-void EndDialog::SetWindowPos(std::intptr_t insertAfter, int, int, int, int, unsigned) {
+void EndDialog::SetAlwaysOnTop(bool onTop) {
     // Changing a window flag hides the window; the call shows it again.
-    const bool onTop = insertAfter == kHwndTopmost;
     if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop)
         setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
     Show();

@@ -6,17 +6,15 @@
 #include <array>
 #include <memory>
 
-#include "app/module1.h"
 #include "platform/qt/widgets.h"
 #include "power/countdown_launcher.h"
 #include "power/frm_end.h"
 
 namespace tarvenel::qt {
 
-class EndDialog : public QDialog, public CountdownDialog, public Form, public WindowZOrder {
+class EndDialog : public QDialog, public CountdownDialog, public Form, public TopMostWindow {
     Q_OBJECT
 public:
-    // The dialog is its own window z-order: SetTopMost puts it above the rest.
     EndDialog();
 
     FrmEnd& Logic() { return *frm_; }
@@ -27,8 +25,7 @@ public:
     Timer& CountdownTimer() { return timer1_; }
 
     // CountdownDialog
-    FrmEndControls Controls() override { return {*this, label1_, command1_, timer1_}; }
-    WindowZOrder& ZOrder() override { return *this; }
+    FrmEndControls Controls() override { return {*this, label1_, command1_, timer1_, *this}; }
     void Bind(FrmEnd& logic) override { frm_ = &logic; }
     void Present() override;
     bool Loaded() const override { return !unloaded_; }
@@ -46,9 +43,8 @@ public:
     int Height() const override;
     void Unload() override { close(); }
 
-    // WindowZOrder
-    void SetWindowPos(std::intptr_t insertAfter, int x, int y, int cx, int cy,
-                      unsigned flags) override;
+    // TopMostWindow
+    void SetAlwaysOnTop(bool onTop) override;
 
 public slots:
     void reject() override; // Escape and the close box go through the form's handlers

@@ -78,14 +78,4 @@ bool LockFileInstanceGuard::AnotherInstanceRunning() {
     return !lock_.tryLock(0) && lock_.error() == QLockFile::LockFailedError;
 }
 
-ProgramLocation LocationOf(const QString& executable) {
-    const QFileInfo info(executable);
-    ProgramLocation location;
-    location.directory = FromQt(info.absolutePath());
-    location.fileTitle = FromQt(info.fileName());
-    location.extension = {};
-    location.separator = '/';
-    return location;
-}
-
 } // namespace tarvenel::qt

@@ -6,7 +6,6 @@
 
 #include "app/form_design.h"
 #include "app/instance_guard.h"
-#include "app/program_location.h"
 #include "app/screen.h"
 #include "preferences/url_opener.h"
 #include "scheduler/clock.h"
@@ -31,8 +30,6 @@ class PrimaryScreen : public Screen {
 public:
     int WidthTwips() const override;
     int HeightTwips() const override;
-    int TwipsPerPixelX() const override { return kFormTwipsPerPixel; }
-    int TwipsPerPixelY() const override { return kFormTwipsPerPixel; }
 };
 
 class DesktopUrlOpener : public UrlOpener {
@@ -51,8 +48,5 @@ public:
 private:
     QLockFile lock_;
 };
-
-// Where the running executable lives, as the core wants it.
-ProgramLocation LocationOf(const QString& executable);
 
 } // namespace tarvenel::qt

@@ -3,7 +3,7 @@
 // shipped beside the program that maps the Windows CJK font names.
 #include <QFont>
 
-#include "app/font.h"
+#include "raster/font.h"
 
 namespace tarvenel::qt {
 

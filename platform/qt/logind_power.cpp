@@ -16,9 +16,6 @@ const QString kManagerPath = QStringLiteral("/org/freedesktop/login1");
 const QString kManager = QStringLiteral("org.freedesktop.login1.Manager");
 const QString kSession = QStringLiteral("org.freedesktop.login1.Session");
 
-constexpr std::uint32_t kShutdownBit = 1;
-constexpr std::uint32_t kRebootBit = 2;
-
 PowerResult Failed(const QDBusError& error) {
     QString reason = error.message();
     if (reason.isEmpty())
@@ -28,19 +25,17 @@ PowerResult Failed(const QDBusError& error) {
 
 } // namespace
 
-LogindPowerSystem::LogindPowerSystem(QDBusConnection bus) : bus_(std::move(bus)) {}
+LogindPowerRequester::LogindPowerRequester(QDBusConnection bus) : bus_(std::move(bus)) {}
 
-PowerResult LogindPowerSystem::ExitWindows(std::uint32_t flags, std::uint32_t) {
+PowerResult LogindPowerRequester::Request(PowerAction action) {
     if (!bus_.isConnected())
         return {false, "无法连接系统 D-Bus：" + FromQt(bus_.lastError().message())};
-    if (flags & kRebootBit)
-        return ManagerAction(QStringLiteral("CanReboot"), QStringLiteral("Reboot"));
-    if (flags & kShutdownBit)
-        return ManagerAction(QStringLiteral("CanPowerOff"), QStringLiteral("PowerOff"));
-    return EndSession();
+    if (action == PowerAction::LogOff || action == PowerAction::ForceLogOff)
+        return EndSession();
+    return ManagerAction(QStringLiteral("CanPowerOff"), QStringLiteral("PowerOff"));
 }
 
-PowerResult LogindPowerSystem::ManagerAction(const QString& can, const QString& action) {
+PowerResult LogindPowerRequester::ManagerAction(const QString& can, const QString& action) {
     QDBusInterface manager(kService, kManagerPath, kManager, bus_);
     const QDBusReply<QString> allowed = manager.call(can);
     if (!allowed.isValid())
@@ -55,7 +50,7 @@ PowerResult LogindPowerSystem::ManagerAction(const QString& can, const QString& 
     return {};
 }
 
-PowerResult LogindPowerSystem::EndSession() {
+PowerResult LogindPowerRequester::EndSession() {
     QDBusInterface manager(kService, kManagerPath, kManager, bus_);
     const QDBusReply<QDBusObjectPath> session =
         manager.call(QStringLiteral("GetSessionByPID"), static_cast<quint32>(::getpid()));

@@ -48,19 +48,20 @@ int main(int argc, char* argv[]) {
     LocaleDateTimeText dateText;
     IniSettingsStore settings(IniSettingsStore::DefaultConfigDir());
     MessageBoxes dialogs;
-    XdgAutostartEntry startup(XdgAutostartEntry::DefaultFile());
+    XdgAutostartEntry startup(XdgAutostartEntry::DefaultFile(),
+                              QCoreApplication::applicationFilePath());
     TrayIcon tray;
-    LinuxSystemVersion version;
-    LogindPowerSystem system(QDBusConnection::systemBus());
-    PowerRequester power(system, DryRunFileFromEnvironment());
-    CountdownLauncher countdown({version, power, dialogs}, MakeEndDialog);
+    LogindPowerRequester logind(QDBusConnection::systemBus());
+    const auto dryRunFile = DryRunFileFromEnvironment();
+    DryRunRequester dryRun(dryRunFile.value_or(""));
+    PowerRequester& power = dryRunFile ? static_cast<PowerRequester&>(dryRun) : logind;
+    CountdownLauncher countdown({power, dialogs}, MakeEndDialog);
     DesktopUrlOpener urls;
     QuitProgram exit;
     PrimaryScreen screen;
 
     MainWindow window(MainWindowServices{clock, dateText, settings, dialogs, startup, tray,
-                                         countdown, urls, exit, screen,
-                                         LocationOf(QCoreApplication::applicationFilePath())});
+                                         countdown, urls, exit, screen});
     dialogs.SetParent(&window);
     countdown.SetRestoreTimer(window.RestoreTimer());
     tray.SetOnLeftClick([&window] { window.TrayLeftClick(); });

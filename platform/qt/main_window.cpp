@@ -52,9 +52,8 @@ std::array<std::unique_ptr<CheckWidget>, 4> MakeChecks(QWidget* parent) {
 std::array<std::unique_ptr<XPButtonWidget>, 3>
 MakeButtons(ButtonContainer& container, TextRenderer& text, const Screen& screen, QWidget* parent) {
     const auto stored = MainWindowButtons();
-    const ButtonScreen buttonScreen{screen.WidthTwips() / screen.TwipsPerPixelX(),
-                                    screen.HeightTwips() / screen.TwipsPerPixelY(),
-                                    screen.TwipsPerPixelY()};
+    const ButtonScreen buttonScreen{TwipsToPixels(screen.WidthTwips()),
+                                    TwipsToPixels(screen.HeightTwips()), kFormTwipsPerPixel};
     std::array<std::unique_ptr<XPButtonWidget>, 3> buttons;
     for (std::size_t i = 0; i < buttons.size(); ++i)
         buttons[i] =
@@ -105,8 +104,7 @@ MainWindow::MainWindow(const MainWindowServices& services)
                            timer2_},
            FrmMainServices{services.clock, services.dateText, services.settings, services.dialogs,
                            services.startup, services.notifyIcon, services.countdown, services.urls,
-                           services.exit, services.screen, *this, *this, text_,
-                           services.location}) {
+                           services.exit, services.screen, *this, *this, text_}) {
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowIcon(ProgramIcon());
     setMouseTracking(true);
@@ -253,8 +251,7 @@ void MainWindow::ConnectEvents() {
 }
 
 void MainWindow::TrayLeftClick() {
-    constexpr int kLeftButtonUp = 0x202;
-    frm_.Form_MouseMove(0, 0, static_cast<float>(PixelsToTwips(kLeftButtonUp)), 0);
+    frm_.NotifyIcon_Click();
 }
 
 // --- Form

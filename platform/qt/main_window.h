@@ -30,7 +30,6 @@ struct MainWindowServices {
     UrlOpener& urls;
     ProgramExit& exit;
     Screen& screen;
-    ProgramLocation location;
 };
 
 class MainWindow : public QWidget, public Form, public MainWindowSurface, public WindowMover {
@@ -42,7 +41,7 @@ public:
     FrmMain& Logic() { return frm_; }
     Timer& RestoreTimer() { return timer2_; } // frmMain's Timer2
 
-    // The notification icon's left click, delivered the way the shell does.
+    // The notification icon's left click.
     void TrayLeftClick();
 
     // Form

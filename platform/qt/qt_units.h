@@ -3,8 +3,8 @@
 #include <QColor>
 #include <QRect>
 
-#include "app/colour.h"
 #include "app/form_design.h"
+#include "raster/colour.h"
 
 namespace tarvenel::qt {
 

@@ -153,14 +153,15 @@ QString ProgramOfExec(const QString& execValue) {
     return program;
 }
 
-XdgAutostartEntry::XdgAutostartEntry(QString file) : file_(std::move(file)) {}
+XdgAutostartEntry::XdgAutostartEntry(QString file, QString program)
+    : file_(std::move(file)), program_(std::move(program)) {}
 
 QString XdgAutostartEntry::DefaultFile() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/autostart/tarvenel.desktop");
 }
 
-std::string XdgAutostartEntry::ReadCommand() {
+QString XdgAutostartEntry::ReadProgram() {
     QFile file(file_);
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -172,16 +173,16 @@ std::string XdgAutostartEntry::ReadCommand() {
         if (IsKeyLine(line, QStringLiteral("Exec")))
             exec = ValueOf(line);
     }
-    return FromQt(ProgramOfExec(exec));
+    return ProgramOfExec(exec);
 }
 
-StartupResult XdgAutostartEntry::Register(const std::string& command) {
+StartupResult XdgAutostartEntry::Register() {
     QStringList lines{
         kGroup,
         QStringLiteral("Type=Application"),
         QStringLiteral("Name=") + EscapeString(QString::fromLatin1(kAppTitle)),
         QStringLiteral("Comment=") + EscapeString(QStringLiteral("定时关机")),
-        QStringLiteral("Exec=") + ExecValueFor(ToQt(command)),
+        QStringLiteral("Exec=") + ExecValueFor(program_),
         QStringLiteral("Terminal=false"),
         QStringLiteral("Hidden=false"),
         QStringLiteral("X-GNOME-Autostart-enabled=true"),

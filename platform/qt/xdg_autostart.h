@@ -11,18 +11,24 @@ namespace tarvenel::qt {
 
 class XdgAutostartEntry : public StartupList {
 public:
-    // file: normally $XDG_CONFIG_HOME/autostart/tarvenel.desktop.
-    explicit XdgAutostartEntry(QString file);
+    // file: normally $XDG_CONFIG_HOME/autostart/tarvenel.desktop; program:
+    // the running executable, which the entry must start.
+    XdgAutostartEntry(QString file, QString program);
     static QString DefaultFile();
 
-    std::string ReadCommand() override;
-    StartupResult Register(const std::string& command) override;
-    StartupResult Unregister() override;
+    // On when the entry is not hidden and its Exec starts this very file.
+    bool IsOn() override { return ReadProgram() == program_; }
+    StartupResult Switch(bool on) override { return on ? Register() : Unregister(); }
+    // The program the entry starts; empty when hidden or unreadable.
+    QString ReadProgram();
 
 private:
+    StartupResult Register();
+    StartupResult Unregister();
     StartupResult Save(const QStringList& lines);
 
     QString file_;
+    QString program_;
 };
 
 // The Exec value that starts exactly this program file: the path quoted for

@@ -90,8 +90,12 @@ bool EndWindow::Create() {
     SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.Get()));
     CreateControls();
     timer1_.Attach(window_);
-    zOrder_ = std::make_unique<WinZOrder>(window_);
     return true;
+}
+
+void EndWindow::SetAlwaysOnTop(bool onTop) {
+    SetWindowPos(window_, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
 }
 
 void EndWindow::Present() {

@@ -27,7 +27,7 @@ private:
     HWND window_ = nullptr;
 };
 
-class EndWindow : public CountdownDialog, public Form {
+class EndWindow : public CountdownDialog, public Form, public TopMostWindow {
 public:
     EndWindow(HINSTANCE instance, HWND owner);
     // Goes without its unload handler when it is still loaded.
@@ -43,8 +43,7 @@ public:
     bool PreTranslate(MSG& msg);
 
     // CountdownDialog
-    FrmEndControls Controls() override { return {*this, label1_, command1_, timer1_}; }
-    WindowZOrder& ZOrder() override { return *zOrder_; }
+    FrmEndControls Controls() override { return {*this, label1_, command1_, timer1_, *this}; }
     void Bind(FrmEnd& logic) override { frm_ = &logic; }
     void Present() override;
     bool Loaded() const override { return !unloaded_ && window_ && IsWindow(window_); }
@@ -61,6 +60,10 @@ public:
     int Width() const override { return WidthTwips(window_); }
     int Height() const override { return HeightTwips(window_); }
     void Unload() override;
+
+    // TopMostWindow: SetWindowPos with HWND_TOPMOST (or HWND_NOTOPMOST), no
+    // move, no size, shown (flags 0x43).
+    void SetAlwaysOnTop(bool onTop) override;
 
 private:
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -81,7 +84,6 @@ private:
     WinLabel label1_;
     ButtonCaption command1_;
     WinTimer timer1_{1, 2000, false};
-    std::unique_ptr<WinZOrder> zOrder_;
     FrmEnd* frm_ = nullptr;
 };
 

@@ -8,11 +8,11 @@
 #include "platform/win32/end_window.h"
 #include "platform/win32/image_window.h"
 #include "platform/win32/main_window.h"
+#include "platform/win32/registry_settings.h"
+#include "platform/win32/registry_startup_list.h"
 #include "platform/win32/win_power.h"
 #include "platform/win32/win_registry.h"
 #include "platform/win32/win_services.h"
-#include "preferences/registry_settings.h"
-#include "preferences/registry_startup_list.h"
 
 namespace tarvenel::win32 {
 namespace {
@@ -52,18 +52,19 @@ int Run(HINSTANCE instance) {
     WinDateText dateText;
     WinRegistry registry;
     RegistrySettingsStore settings(registry);
-    RegistryStartupList startup(registry);
+    RegistryStartupList startup(registry, StartupCommandOf(RunningProgramLocation()));
     WinDialogs dialogs(&mainHandle);
     WinUrlOpener urls(&mainHandle);
     WinScreen screen;
-    WinPowerSystem powerSystem;
-    WinSystemVersion version;
-    PowerRequester power(powerSystem, DryRunFileFromEnvironment());
+    WinPowerRequester system;
+    const auto dryRunFile = DryRunFileFromEnvironment();
+    DryRunRequester dryRun(dryRunFile.value_or(""));
+    PowerRequester& power = dryRunFile ? static_cast<PowerRequester&>(dryRun) : system;
     WinProgramExit exit;
 
     // Each firing gets a fresh dialog, owned by the main window so that it
     // has no taskbar button of its own.
-    CountdownLauncher countdown({version, power, dialogs},
+    CountdownLauncher countdown({power, dialogs},
                                 [instance, &mainHandle]() -> std::unique_ptr<CountdownDialog> {
                                     auto window = std::make_unique<EndWindow>(instance, mainHandle);
                                     if (!window->Create())
@@ -71,8 +72,8 @@ int Run(HINSTANCE instance) {
                                     return window;
                                 });
 
-    MainWindow main(instance, {clock, dateText, settings, dialogs, startup, countdown, urls, exit,
-                               screen, RunningProgramLocation()});
+    MainWindow main(instance,
+                    {clock, dateText, settings, dialogs, startup, countdown, urls, exit, screen});
     if (!main.Create())
         return 1;
     mainHandle = main.Handle();

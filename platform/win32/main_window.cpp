@@ -93,34 +93,34 @@ bool MainWindow::Create() {
     notifyIcon_ = std::make_unique<WinNotifyIcon>(window_, icon32_.Get());
 
     auto& s = services_;
-    frm_ = std::make_unique<FrmMain>(
-        FrmMainControls{*this,
-                        label0_,
-                        label1_,
-                        lbBR_,
-                        combos_[0],
-                        combos_[1],
-                        combos_[2],
-                        combos_[3],
-                        combos_[4],
-                        combos_[5],
-                        combos_[6],
-                        combos_[7],
-                        combos_[8],
-                        checks_[0],
-                        checks_[1],
-                        checks_[2],
-                        checks_[3],
-                        buttons_[0].View(),
-                        buttons_[1].View(),
-                        buttons_[2].View(),
-                        image1_,
-                        *immin_,
-                        *imclose_,
-                        timer1_,
-                        timer2_},
-        FrmMainServices{s.clock, s.dateText, s.settings, s.dialogs, s.startup, *notifyIcon_,
-                        s.countdown, s.urls, s.exit, s.screen, *this, *this, text_, s.location});
+    frm_ = std::make_unique<FrmMain>(FrmMainControls{*this,
+                                                     label0_,
+                                                     label1_,
+                                                     lbBR_,
+                                                     combos_[0],
+                                                     combos_[1],
+                                                     combos_[2],
+                                                     combos_[3],
+                                                     combos_[4],
+                                                     combos_[5],
+                                                     combos_[6],
+                                                     combos_[7],
+                                                     combos_[8],
+                                                     checks_[0],
+                                                     checks_[1],
+                                                     checks_[2],
+                                                     checks_[3],
+                                                     buttons_[0].View(),
+                                                     buttons_[1].View(),
+                                                     buttons_[2].View(),
+                                                     image1_,
+                                                     *immin_,
+                                                     *imclose_,
+                                                     timer1_,
+                                                     timer2_},
+                                     FrmMainServices{s.clock, s.dateText, s.settings, s.dialogs,
+                                                     s.startup, *notifyIcon_, s.countdown, s.urls,
+                                                     s.exit, s.screen, *this, *this, text_});
     return true;
 }
 
@@ -519,7 +519,13 @@ void MainWindow::OnMouse(UINT message, WPARAM wParam, LPARAM lParam) {
         if (onStrip)
             frm_->IMBar_MouseMove(held, shift, x - strip.left, y);
         else
-            frm_->Form_MouseMove(held, shift, x, y); // also the icon's messages
+            frm_->Form_MouseMove(held, shift, x, y);
+        // The icon's mouse messages arrive as moves whose X is the message
+        // (its record asks for WM_MOUSEMOVE callbacks); the window is far
+        // narrower than 514 pixels, so a real move is never the left
+        // button's release over the icon.
+        if (XOfMouse(lParam) == WM_LBUTTONUP)
+            frm_->NotifyIcon_Click();
     } else if (onStrip) {
         frm_->IMBar_MouseDown(MouseButtonOf(message), shift, x - strip.left, y);
     } else {

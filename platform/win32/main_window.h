@@ -32,7 +32,6 @@ struct MainWindowServices {
     UrlOpener& urls;
     ProgramExit& exit;
     Screen& screen;
-    ProgramLocation location;
 };
 
 class MainWindow : public Form, public MainWindowSurface, public WindowMover {

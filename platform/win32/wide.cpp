@@ -1,29 +1,19 @@
 #include "platform/win32/wide.h"
 
-#include "platform/win32/win_api.h"
+#include "app/text.h"
 
 namespace tarvenel::win32 {
 
+// wchar_t is a UTF-16 unit on Windows: the core's conversion serves both ways.
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+
 std::wstring Widen(std::string_view utf8) {
-    if (utf8.empty())
-        return {};
-    const int length =
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
-                        length);
-    return wide;
+    const std::u16string wide = Utf16Of(utf8);
+    return std::wstring(wide.begin(), wide.end());
 }
 
 std::string Narrow(std::wstring_view wide) {
-    if (wide.empty())
-        return {};
-    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), length,
-                        nullptr, nullptr);
-    return utf8;
+    return Utf8Of(std::u16string(wide.begin(), wide.end()));
 }
 
 } // namespace tarvenel::win32

@@ -21,24 +21,32 @@ std::string SystemMessage(DWORD error) {
 
 } // namespace
 
-void WinPowerSystem::ClearLastError() {
+std::uint32_t WinShutdownApi::GetVersion() {
+    // The one caller wants the raw number whose bit 31 marks the old family.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    return ::GetVersion();
+#pragma GCC diagnostic pop
+}
+
+void WinShutdownApi::ClearLastError() {
     SetLastError(0);
 }
 
-std::optional<PowerSystem::Token> WinPowerSystem::OpenOwnProcessToken(std::uint32_t access) {
+std::optional<ShutdownApi::Token> WinShutdownApi::OpenOwnProcessToken(std::uint32_t access) {
     HANDLE token = nullptr;
     if (!OpenProcessToken(GetCurrentProcess(), access, &token))
         return std::nullopt;
     return reinterpret_cast<Token>(token);
 }
 
-Luid WinPowerSystem::LookupPrivilegeValue(const std::string& name) {
+Luid WinShutdownApi::LookupPrivilegeValue(const std::string& name) {
     LUID luid{};
     LookupPrivilegeValueW(nullptr, Widen(name).c_str(), &luid);
     return {static_cast<std::uint32_t>(luid.LowPart), static_cast<std::int32_t>(luid.HighPart)};
 }
 
-void WinPowerSystem::AdjustTokenPrivileges(Token token, bool disableAll,
+void WinShutdownApi::AdjustTokenPrivileges(Token token, bool disableAll,
                                            const TokenPrivileges& newState,
                                            std::uint32_t previousStateLength) {
     static_assert(sizeof(TOKEN_PRIVILEGES) == sizeof(TokenPrivileges));
@@ -53,22 +61,14 @@ void WinPowerSystem::AdjustTokenPrivileges(Token token, bool disableAll,
                             previousStateLength, &previous, &returned);
 }
 
-void WinPowerSystem::CloseToken(Token token) {
+void WinShutdownApi::CloseToken(Token token) {
     CloseHandle(reinterpret_cast<HANDLE>(token));
 }
 
-PowerResult WinPowerSystem::ExitWindows(std::uint32_t flags, std::uint32_t reason) {
+PowerResult WinShutdownApi::ExitWindows(std::uint32_t flags, std::uint32_t reason) {
     if (ExitWindowsEx(flags, reason))
         return {};
     return {false, SystemMessage(GetLastError())};
-}
-
-std::uint32_t WinSystemVersion::GetVersion() {
-    // The one caller wants the raw number whose bit 31 marks the old family.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    return ::GetVersion();
-#pragma GCC diagnostic pop
 }
 
 } // namespace tarvenel::win32

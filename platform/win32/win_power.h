@@ -1,12 +1,13 @@
 #pragma once
-// The system calls behind the power actions and the version test.
-#include "power/frm_end.h"
-#include "power/power_action.h"
+// Power requests on Windows: the shutdown privilege and ExitWindowsEx.
+#include "platform/win32/shutdown_privilege.h"
 
 namespace tarvenel::win32 {
 
-class WinPowerSystem : public PowerSystem {
+// The system calls the request's steps make.
+class WinShutdownApi : public ShutdownApi {
 public:
+    std::uint32_t GetVersion() override;
     void ClearLastError() override;
     std::optional<Token> OpenOwnProcessToken(std::uint32_t access) override;
     Luid LookupPrivilegeValue(const std::string& name) override;
@@ -16,9 +17,12 @@ public:
     PowerResult ExitWindows(std::uint32_t flags, std::uint32_t reason) override;
 };
 
-class WinSystemVersion : public SystemVersion {
+class WinPowerRequester : public PowerRequester {
 public:
-    std::uint32_t GetVersion() override;
+    PowerResult Request(PowerAction action) override { return RequestPower(api_, action); }
+
+private:
+    WinShutdownApi api_;
 };
 
 } // namespace tarvenel::win32

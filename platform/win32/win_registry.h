@@ -1,7 +1,7 @@
 #pragma once
 // The real registry (advapi32, Unicode calls). Text sizes cross the port in
 // characters; the system counts bytes.
-#include "preferences/registry.h"
+#include "platform/win32/registry.h"
 
 namespace tarvenel::win32 {
 

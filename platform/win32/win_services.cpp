@@ -59,14 +59,6 @@ int WinScreen::WidthTwips() const {
 int WinScreen::HeightTwips() const {
     return PixelsToTwips(GetSystemMetrics(SM_CYSCREEN));
 }
-// The forms' fixed grid, whatever the screen's dots per inch: the window is
-// laid out in pixels and the icon's messages come as pixels too.
-int WinScreen::TwipsPerPixelX() const {
-    return kFormTwipsPerPixel;
-}
-int WinScreen::TwipsPerPixelY() const {
-    return kFormTwipsPerPixel;
-}
 
 MutexInstanceGuard::~MutexInstanceGuard() {
     if (mutex_)
@@ -77,11 +69,6 @@ bool MutexInstanceGuard::AnotherInstanceRunning() {
     if (!mutex_)
         mutex_ = CreateMutexW(nullptr, FALSE, L"Local\\Tarvenel.SingleInstance");
     return mutex_ && GetLastError() == ERROR_ALREADY_EXISTS;
-}
-
-void WinZOrder::SetWindowPos(std::intptr_t insertAfter, int x, int y, int cx, int cy,
-                             unsigned flags) {
-    ::SetWindowPos(window_, reinterpret_cast<HWND>(insertAfter), x, y, cx, cy, flags);
 }
 
 ProgramLocation RunningProgramLocation() {

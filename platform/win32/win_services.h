@@ -6,9 +6,8 @@
 
 #include "app/dialogs.h"
 #include "app/instance_guard.h"
-#include "app/module1.h"
-#include "app/program_location.h"
 #include "app/screen.h"
+#include "platform/win32/program_location.h"
 #include "preferences/url_opener.h"
 #include "scheduler/clock.h"
 
@@ -49,8 +48,6 @@ class WinScreen : public Screen {
 public:
     int WidthTwips() const override;
     int HeightTwips() const override;
-    int TwipsPerPixelX() const override;
-    int TwipsPerPixelY() const override;
 };
 
 // A named mutex per session: the first copy creates it, later copies find it.
@@ -61,16 +58,6 @@ public:
 
 private:
     HANDLE mutex_ = nullptr;
-};
-
-class WinZOrder : public WindowZOrder {
-public:
-    explicit WinZOrder(HWND window) : window_(window) {}
-    void SetWindowPos(std::intptr_t insertAfter, int x, int y, int cx, int cy,
-                      unsigned flags) override;
-
-private:
-    HWND window_;
 };
 
 // The running executable's directory, file title and extension.

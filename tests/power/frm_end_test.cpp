@@ -12,26 +12,16 @@ struct FrmEndTest : testing::Test {
 
 TEST_F(FrmEndTest, LoadSetsUpTheCountdownOnTop) {
     h.frm.Form_Load();
-    EXPECT_EQ(h.frm.IsWinNT(), 1);
     EXPECT_EQ(h.form.width, 4800);
     EXPECT_EQ(h.form.height, 2175);
     EXPECT_EQ(h.Command1.caption, "取消关机");
     EXPECT_EQ(h.Label1.caption, "10");
     EXPECT_TRUE(h.Timer1.enabled);
-    ASSERT_EQ(h.zOrder.calls.size(), 1u);
-    EXPECT_EQ(h.zOrder.calls[0].insertAfter, -1);
-    EXPECT_EQ(h.zOrder.calls[0].cx, 0);
-    EXPECT_EQ(h.zOrder.calls[0].flags, 0x43u);
-}
-
-TEST_F(FrmEndTest, Bit31SetMeansNotNt) {
-    h.version.value = 0xC0000A04;
-    h.frm.Form_Load();
-    EXPECT_EQ(h.frm.IsWinNT(), 0);
+    EXPECT_EQ(h.window.calls, std::vector<bool>{true});
 }
 
 TEST_F(FrmEndTest, ATopMostFailureIsIgnored) {
-    h.zOrder.fail = true;
+    h.window.fail = true;
     h.frm.Form_Load();
     EXPECT_EQ(h.Label1.caption, "10");
     EXPECT_TRUE(h.Timer1.enabled);
@@ -46,13 +36,11 @@ TEST_F(FrmEndTest, CountsDownInTwoSecondStepsAndFiresAfter22Seconds) {
     }
     EXPECT_EQ(shown,
               (std::vector<std::string>{"10", "9", "8", "7", "6", "5", "4", "3", "2", "1", "0"}));
-    EXPECT_TRUE(h.system.calls.empty()); // 20 s: still counting
+    EXPECT_TRUE(h.power.requests.empty()); // 20 s: still counting
     h.Run(1);
-    EXPECT_TRUE(h.system.calls.empty());
+    EXPECT_TRUE(h.power.requests.empty());
     h.Run(1);
-    ASSERT_FALSE(h.system.calls.empty());
-    EXPECT_EQ(h.system.calls.back(), "ExitWindows 13 4294967295");
-    EXPECT_EQ(h.system.calls.front(), "ClearLastError");
+    EXPECT_EQ(h.power.requests, std::vector<PowerAction>{PowerAction::ForcePowerOff});
     EXPECT_FALSE(h.Command1.enabled);
     EXPECT_EQ(h.form.caption, "正在关机…");
     EXPECT_EQ(h.Command1.caption, "再见！");
@@ -73,7 +61,7 @@ TEST_F(FrmEndTest, EscapeCancelsAtAnyValue) {
         EXPECT_TRUE(d.form.unloaded);
         EXPECT_FALSE(d.Timer1.enabled);
         d.Run(30);
-        EXPECT_TRUE(d.system.calls.empty()) << seconds;
+        EXPECT_TRUE(d.power.requests.empty()) << seconds;
     }
 }
 
@@ -92,7 +80,7 @@ TEST_F(FrmEndTest, TheCloseBoxWhileCountingCancels) {
     EXPECT_TRUE(mainTimer2.enabled);
     EXPECT_FALSE(h.Timer1.enabled);
     h.Run(30);
-    EXPECT_TRUE(h.system.calls.empty());
+    EXPECT_TRUE(h.power.requests.empty());
 }
 
 TEST_F(FrmEndTest, EscapeAfterFiringStillHandsBack) {
@@ -128,20 +116,16 @@ TEST_F(FrmEndTest, HiddenButtonsRunTheirActions) {
     h.frm.cmdShutdown_Click();
     h.frm.cmdForceShutdown_Click();
     h.frm.Command2_Click(); // reached by Tab and Enter: no waiting
-    std::vector<std::string> requests;
-    for (const std::string& call : h.system.calls)
-        if (call.rfind("ExitWindows", 0) == 0)
-            requests.push_back(call);
-    EXPECT_EQ(requests,
-              (std::vector<std::string>{"ExitWindows 0 4294967295", "ExitWindows 4 4294967295",
-                                        "ExitWindows 1 4294967295", "ExitWindows 5 4294967295",
-                                        "ExitWindows 13 4294967295"}));
+    EXPECT_EQ(h.power.requests,
+              (std::vector<PowerAction>{PowerAction::LogOff, PowerAction::ForceLogOff,
+                                        PowerAction::ShutDown, PowerAction::ForceShutDown,
+                                        PowerAction::ForcePowerOff}));
 }
 
 // A request the system refuses must not leave the dialog saying goodbye with
 // the schedule armed and the clock stopped.
 TEST_F(FrmEndTest, ARefusedShutdownIsReportedAndHandedBack) {
-    h.system.refuse = {false, "权限不足"};
+    h.power.answer = {false, "权限不足"};
     h.frm.Form_Load();
     h.Run(22);
     ASSERT_EQ(h.dialogs.shown.size(), 1u);

@@ -10,12 +10,10 @@ namespace {
 
 struct ShutdownRoad : testing::Test {
     MainWindowHarness m;
-    FakeVersion version;
-    FakePowerSystem system;
+    FakePowerRequester power;
     FakeDialogs dialogs; // the countdown's own messages
-    PowerRequester power{system, std::nullopt};
     int made = 0;
-    CountdownLauncher launcher{{version, power, dialogs}, [this] {
+    CountdownLauncher launcher{{power, dialogs}, [this] {
                                    ++made;
                                    return std::make_unique<FakeCountdownDialog>();
                                }};
@@ -61,7 +59,7 @@ struct ShutdownRoad : testing::Test {
 
     // The user restores the window from the icon and presses 取 消.
     void CancelInTheMainWindow() {
-        m.frm.Form_MouseMove(0, 0, 514 * 15, 0);
+        m.frm.NotifyIcon_Click();
         ASSERT_TRUE(m.form.visible);
         ASSERT_TRUE(m.XPButton2.enabled);
         m.frm.CancelSchedule();
@@ -78,10 +76,10 @@ struct ShutdownRoad : testing::Test {
         const std::string before = m.Label0.caption;
         Advance(1);
         EXPECT_NE(m.Label0.caption, before); // the clock runs again
-        EXPECT_TRUE(system.calls.empty());
+        EXPECT_TRUE(power.requests.empty());
         // Nothing is requested later either.
         Advance(30);
-        EXPECT_TRUE(system.calls.empty());
+        EXPECT_TRUE(power.requests.empty());
     }
 };
 
@@ -97,11 +95,9 @@ TEST_F(ShutdownRoad, WithoutInputThePowerGoesOff22SecondsAfterFiring) {
     EXPECT_EQ(Dialog()->Label1.caption, "10");
     Advance(20);
     EXPECT_EQ(Dialog()->Label1.caption, "0");
-    EXPECT_TRUE(system.calls.empty());
+    EXPECT_TRUE(power.requests.empty());
     Advance(2);
-    ASSERT_EQ(system.calls.size(), 6u);
-    EXPECT_EQ(system.calls.front(), "ClearLastError");
-    EXPECT_EQ(system.calls.back(), "ExitWindows 13 4294967295");
+    EXPECT_EQ(power.requests, std::vector<PowerAction>{PowerAction::ForcePowerOff});
     EXPECT_FALSE(m.form.visible);
 }
 
@@ -143,7 +139,7 @@ TEST_F(ShutdownRoad, EscapeAtZeroRestoresTheMainWindow) {
 TEST_F(ShutdownRoad, EscapeAfterFiringRestoresTheMainWindow) {
     Advance(62);
     ASSERT_EQ(Dialog()->Command1.caption, "再见！");
-    system.calls.clear();
+    power.requests.clear();
     launcher.Logic()->Form_KeyDown(27, 0);
     Advance(1);
     ExpectRestored();
@@ -154,16 +150,16 @@ TEST_F(ShutdownRoad, TheMainWindowsCancelAfterFiringClosesTheGoodbyeDialog) {
     // through the icon and cancels; the dialog must not linger.
     Advance(62);
     ASSERT_EQ(Dialog()->Command1.caption, "再见！");
-    system.calls.clear();
+    power.requests.clear();
     CancelInTheMainWindow();
     ExpectRestored();
 }
 
 TEST_F(ShutdownRoad, ARefusedShutdownComesBackDisarmed) {
-    system.refuse = {false, "拒绝访问。"};
+    power.answer = {false, "拒绝访问。"};
     Advance(62);
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    system.calls.clear();
+    power.requests.clear();
     Advance(1);
     ExpectRestored();
 }
@@ -171,7 +167,7 @@ TEST_F(ShutdownRoad, ARefusedShutdownComesBackDisarmed) {
 TEST_F(ShutdownRoad, AFiringWhileAStaleDialogIsLoadedStartsAFreshCountdown) {
     Advance(62);
     ASSERT_EQ(Dialog()->Command1.caption, "再见！");
-    ASSERT_EQ(system.calls.size(), 6u);
+    ASSERT_EQ(power.requests.size(), 1u);
     launcher.Show(); // the next firing
     ASSERT_NE(Dialog(), nullptr);
     EXPECT_EQ(made, 2);
@@ -182,7 +178,7 @@ TEST_F(ShutdownRoad, AFiringWhileAStaleDialogIsLoadedStartsAFreshCountdown) {
     EXPECT_FALSE(m.Timer2.enabled); // the old one went without its unload handler
     sinceShown = 0;
     Advance(22);
-    EXPECT_EQ(system.calls.size(), 12u); // a second request of its own
+    EXPECT_EQ(power.requests.size(), 2u); // a second request of its own
 }
 
 TEST_F(ShutdownRoad, ASecondArmingCountsFromTenAgain) {

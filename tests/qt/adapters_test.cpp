@@ -52,11 +52,11 @@ TEST(IniSettingsStore, ReportsAWriteThatCannotReachTheDisk) {
 TEST(XdgAutostartEntry, SwitchedOnStartsExactlyTheProgramAndSwitchedOffStaysHidden) {
     QTemporaryDir config;
     const QString file = config.path() + "/autostart/tarvenel.desktop";
-    XdgAutostartEntry entry(file);
-    EXPECT_EQ(entry.ReadCommand(), "");
+    const QString program = "/opt/my tools/tar$ven\"el\\x%1";
+    XdgAutostartEntry entry(file, program);
+    EXPECT_FALSE(entry.IsOn());
 
-    const std::string program = "/opt/my tools/tar$ven\"el\\x%1";
-    ASSERT_TRUE(entry.Register(program).ok);
+    ASSERT_TRUE(entry.Switch(true).ok);
     const QString on = ReadAll(file);
     EXPECT_TRUE(on.startsWith("[Desktop Entry]\n")) << on.toStdString();
     EXPECT_TRUE(on.contains("Type=Application\n"));
@@ -64,26 +64,28 @@ TEST(XdgAutostartEntry, SwitchedOnStartsExactlyTheProgramAndSwitchedOffStaysHidd
     // desktop-entry string.
     EXPECT_TRUE(on.contains(R"(Exec="/opt/my tools/tar\\$ven\\"el\\\\x%%1")")) << on.toStdString();
     EXPECT_TRUE(on.contains("Hidden=false\n"));
-    EXPECT_EQ(entry.ReadCommand(), program);
+    EXPECT_TRUE(entry.IsOn());
+    // An entry that starts another file is not this program's.
+    EXPECT_FALSE(XdgAutostartEntry(file, "/opt/my tools/other").IsOn());
 
-    ASSERT_TRUE(entry.Unregister().ok);
+    ASSERT_TRUE(entry.Switch(false).ok);
     const QString off = ReadAll(file);
     EXPECT_TRUE(off.contains("Hidden=true\n")) << off.toStdString();
     EXPECT_FALSE(off.contains("Hidden=false"));
     EXPECT_TRUE(off.contains("Exec=")); // the entry is kept, switched off
-    EXPECT_EQ(entry.ReadCommand(), "");
+    EXPECT_FALSE(entry.IsOn());
 
-    ASSERT_TRUE(entry.Register(program).ok);
-    EXPECT_EQ(entry.ReadCommand(), program);
+    ASSERT_TRUE(entry.Switch(true).ok);
+    EXPECT_EQ(entry.ReadProgram(), program);
 }
 
 TEST(XdgAutostartEntry, SwitchingOffWithoutAnEntryLeavesAHiddenOne) {
     QTemporaryDir config;
     const QString file = config.path() + "/autostart/tarvenel.desktop";
-    XdgAutostartEntry entry(file);
-    ASSERT_TRUE(entry.Unregister().ok);
+    XdgAutostartEntry entry(file, "/usr/bin/tarvenel");
+    ASSERT_TRUE(entry.Switch(false).ok);
     EXPECT_TRUE(ReadAll(file).contains("Hidden=true\n"));
-    EXPECT_EQ(entry.ReadCommand(), "");
+    EXPECT_EQ(entry.ReadProgram(), "");
 }
 
 TEST(XdgAutostartEntry, ReportsAnEntryThatCannotBeWritten) {
@@ -91,8 +93,8 @@ TEST(XdgAutostartEntry, ReportsAnEntryThatCannotBeWritten) {
     QFile blocker(config.path() + "/autostart");
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    XdgAutostartEntry entry(config.path() + "/autostart/tarvenel.desktop");
-    const StartupResult result = entry.Register("/usr/bin/tarvenel");
+    XdgAutostartEntry entry(config.path() + "/autostart/tarvenel.desktop", "/usr/bin/tarvenel");
+    const StartupResult result = entry.Switch(true);
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.reason.empty());
 }
@@ -131,12 +133,6 @@ TEST(LocaleDateTimeText, LongTimeNamesNoTimeZone) {
         EXPECT_FALSE(time.contains(zone)) << time.toStdString();
     }
     EXPECT_FALSE(text.ShortDate(2026, 12, 7).empty());
-}
-
-TEST(ProgramLocation, SplitsTheExecutablePathTheWayTheStartupCommandIsBuilt) {
-    const ProgramLocation location = LocationOf("/opt/tarvenel/bin/tarvenel");
-    EXPECT_EQ(StartupCommandOf(location), "/opt/tarvenel/bin/tarvenel");
-    EXPECT_EQ(AppDirOf(location), "/opt/tarvenel/bin");
 }
 
 TEST(DisplayPlatform, RunsOnX11WhereWaylandWouldNotLetTheWindowPlaceItself) {

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/qt/countdown_dialog.h"
-#include "platform/qt/logind_power.h"
 #include "support/fake_controls.h"
 #include "support/fake_services.h"
 
@@ -15,12 +14,6 @@ namespace tarvenel::qt {
 namespace {
 
 using namespace tarvenel::test;
-
-// Power requests only ever reach the dry-run file.
-class RefusingSystem : public LogindPowerSystem {
-public:
-    RefusingSystem() : LogindPowerSystem(QDBusConnection(QStringLiteral("none"))) {}
-};
 
 class CountdownDialogTest : public ::testing::Test {
 protected:
@@ -45,12 +38,11 @@ protected:
 
     QTemporaryDir dir;
     QString dryRun = dir.path() + "/dry.txt";
-    LinuxSystemVersion version;
-    RefusingSystem system;
-    PowerRequester power{system, dryRun.toStdString()};
+    // Power requests only ever reach the dry-run file.
+    DryRunRequester power{dryRun.toStdString()};
     FakeDialogs dialogs;
     FakeTimer mainTimer2{1, false};
-    CountdownLauncher launcher{{version, power, dialogs}, MakeEndDialog};
+    CountdownLauncher launcher{{power, dialogs}, MakeEndDialog};
 };
 
 TEST_F(CountdownDialogTest, OpensOnTopWithTheBigRedNumberAndTheCancelButtonFocused) {

@@ -104,8 +104,8 @@ protected:
     }
 
     PowerResult Run(PowerAction action) {
-        LogindPowerSystem system(QDBusConnection::sessionBus());
-        return RunPowerAction(system, action, 1);
+        LogindPowerRequester requester(QDBusConnection::sessionBus());
+        return requester.Request(action);
     }
 
     QThread server;

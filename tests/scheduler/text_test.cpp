@@ -47,5 +47,16 @@ TEST(ToInt16, RefusesWhatIsNoSixteenBitNumber) {
     EXPECT_FALSE(ToInt16("2026年"));
 }
 
+TEST(Utf16, ConvertsBothWaysAndMarksWhatIsMalformed) {
+    const std::string text = "定时 A\xF0\x9F\x98\x80"; // a character outside the BMP at the end
+    const std::u16string wide = Utf16Of(text);
+    EXPECT_EQ(wide, (std::u16string{u'定', u'时', u' ', u'A', 0xD83D, 0xDE00}));
+    EXPECT_EQ(Utf8Of(wide), text);
+    // A cut-off sequence, an overlong one and a lone surrogate.
+    EXPECT_EQ(Utf16Of("a\xE5\xAE"), (std::u16string{u'a', 0xFFFD}));
+    EXPECT_EQ(Utf16Of("\xC0\xAF"), (std::u16string{0xFFFD, 0xFFFD}));
+    EXPECT_EQ(Utf8Of(std::u16string{0xD800, u'x'}), "\xEF\xBF\xBDx");
+}
+
 } // namespace
 } // namespace tarvenel

@@ -103,7 +103,7 @@ TEST_F(CaptionButtons, MinimiseHidesOnlyWhenArmed) {
     h.frm.Immin_Click();
     EXPECT_FALSE(h.form.visible);
     // Again after restoring: the same icon is added again, the window hides.
-    h.frm.Form_MouseMove(0, 0, 514 * 15, 0);
+    h.frm.NotifyIcon_Click();
     ASSERT_TRUE(h.form.visible);
     EXPECT_EQ(h.form.restored, 1); // restored in place, not shown anew
     h.frm.Immin_Click();

@@ -1,7 +1,5 @@
 #pragma once
 // frmEnd's logic wired to in-memory controls and a recording power system.
-#include <optional>
-#include <string>
 
 #include "power/countdown_launcher.h"
 #include "power/frm_end.h"
@@ -12,10 +10,9 @@
 namespace tarvenel::test {
 
 struct CountdownHarness {
-    explicit CountdownHarness(Timer& mainTimer2, std::optional<std::string> dryRun = {})
-        : power(system, std::move(dryRun)),
-          frm(FrmEndControls{form, Label1, Command1, Timer1},
-              FrmEndServices{version, zOrder, power, dialogs, mainTimer2}) {
+    explicit CountdownHarness(Timer& mainTimer2)
+        : frm(FrmEndControls{form, Label1, Command1, Timer1, window},
+              FrmEndServices{power, dialogs, mainTimer2}) {
         // Closing the window runs the unload handler, as the front ends do.
         form.onUnload = [this] { frm.Form_Unload(); };
     }
@@ -36,11 +33,9 @@ struct CountdownHarness {
     FakeLabel Label1;
     FakeButton Command1;
     FakeTimer Timer1{2000, true};
-    FakeVersion version;
-    FakeZOrder zOrder;
-    FakePowerSystem system;
+    FakeTopMost window;
+    FakePowerRequester power;
     FakeDialogs dialogs;
-    PowerRequester power;
     FrmEnd frm;
     int elapsed = 0;
 };
@@ -54,8 +49,7 @@ struct FakeCountdownDialog : CountdownDialog {
                 logic->Form_Unload();
         };
     }
-    FrmEndControls Controls() override { return {form, Label1, Command1, Timer1}; }
-    WindowZOrder& ZOrder() override { return zOrder; }
+    FrmEndControls Controls() override { return {form, Label1, Command1, Timer1, window}; }
     void Bind(FrmEnd& frm) override { logic = &frm; }
     void Present() override { presented = true; }
     bool Loaded() const override { return !form.unloaded; }
@@ -64,7 +58,7 @@ struct FakeCountdownDialog : CountdownDialog {
     FakeLabel Label1;
     FakeButton Command1;
     FakeTimer Timer1{2000, false};
-    FakeZOrder zOrder;
+    FakeTopMost window;
     FrmEnd* logic = nullptr;
     bool presented = false;
 };

@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "preferences/registry.h"
+#include "platform/win32/registry.h"
 
 namespace tarvenel::test {
 

@@ -56,17 +56,10 @@ int FakeDialogs::MessageBox(const std::string& text, int style, const std::strin
     return answer;
 }
 
-StartupResult FakeStartupList::Register(const std::string& command) {
+StartupResult FakeStartupList::Switch(bool value) {
     if (failWrites)
         return {false, "拒绝访问。"};
-    stored = command;
-    return {};
-}
-
-StartupResult FakeStartupList::Unregister() {
-    if (failWrites)
-        return {false, "拒绝访问。"};
-    stored.clear();
+    on = value;
     return {};
 }
 

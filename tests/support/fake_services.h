@@ -68,10 +68,9 @@ public:
 
 class FakeStartupList : public StartupList {
 public:
-    std::string ReadCommand() override { return stored; }
-    StartupResult Register(const std::string& command) override;
-    StartupResult Unregister() override;
-    std::string stored;
+    bool IsOn() override { return on; }
+    StartupResult Switch(bool value) override;
+    bool on = false;
     bool failWrites = false;
 };
 
@@ -140,8 +139,6 @@ class FakeScreen : public Screen {
 public:
     int WidthTwips() const override { return width; }
     int HeightTwips() const override { return height; }
-    int TwipsPerPixelX() const override { return 15; }
-    int TwipsPerPixelY() const override { return 15; }
     int width = 1920 * 15;
     int height = 1080 * 15;
 };

@@ -36,14 +36,13 @@ struct MainWindowHarness {
     FakeSurface surface;
     FakeMover mover;
     FixedCellText text;
-    ProgramLocation location{"C:\\Tools\\", "timer", ".exe", '\\'};
 
     FrmMain frm{FrmMainControls{form,   Label0,  Label1, LbBR,      Combo1,    Combo2,    Combo3,
                                 Combo4, Combo5,  Combo6, Combo7,    Combo8,    Combo9,    Check1,
                                 Check2, Check3,  Check4, XPButton1, XPButton2, XPButton3, Image1,
                                 Immin,  Imclose, Timer1, Timer2},
                 FrmMainServices{clock, dateText, settings, dialogs, startup, notifyIcon, countdown,
-                                urls, exit, screen, surface, mover, text, location}};
+                                urls, exit, screen, surface, mover, text}};
 
     MainWindowHarness() { XPButton2.enabled = false; }
 

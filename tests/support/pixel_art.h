@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/colour.h"
 #include "raster/bitmap.h"
+#include "raster/colour.h"
 #include "raster/geometry.h"
 #include "raster/region.h"
 

@@ -202,8 +202,7 @@ protected:
     FakeExit exit;
     WinScreen screen;
     MainWindow window{Instance(),
-                      {clock, dateText, settings, dialogs, startup, countdown, urls, exit, screen,
-                       ProgramLocation{"C:\\Tools\\", "timer", ".exe", '\\'}}};
+                      {clock, dateText, settings, dialogs, startup, countdown, urls, exit, screen}};
 };
 
 // --- The window
@@ -382,13 +381,19 @@ TEST_F(WinMainWindow, ListEntriesAndTheThreeButtonsAnswerTheMouse) {
     Click(Child("XPButton1"));
     ASSERT_TRUE(window.Frm().State().IsArmed);
     EXPECT_FALSE(IsWindowVisible(Main()));
-    PostMessageW(Main(), WM_MOUSEMOVE, 0, MAKELPARAM(WM_LBUTTONUP, 0)); // the icon's click
+    // The icon's other mouse messages (moves, right button, double click)
+    // leave it hidden; the left button's release brings it back.
+    for (UINT other : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_RBUTTONUP, WM_LBUTTONDBLCLK})
+        PostMessageW(Main(), WM_MOUSEMOVE, 1, MAKELPARAM(other, 0));
+    Pump(Main());
+    EXPECT_FALSE(IsWindowVisible(Main()));
+    PostMessageW(Main(), WM_MOUSEMOVE, 1, MAKELPARAM(WM_LBUTTONUP, 0)); // the icon's click
     Pump(Main());
     ASSERT_TRUE(IsWindowVisible(Main()));
     SetWindowPos(Main(), nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER); // dragged
     Click(Child("Immin"));
     EXPECT_FALSE(IsWindowVisible(Main()));
-    PostMessageW(Main(), WM_MOUSEMOVE, 0, MAKELPARAM(WM_LBUTTONUP, 0));
+    PostMessageW(Main(), WM_MOUSEMOVE, 1, MAKELPARAM(WM_LBUTTONUP, 0));
     Pump(Main());
     RECT where{};
     GetWindowRect(Main(), &where);

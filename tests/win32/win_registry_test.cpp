@@ -3,10 +3,10 @@
 // it wrote.
 #include <gtest/gtest.h>
 
+#include "platform/win32/registry_settings.h"
+#include "platform/win32/registry_startup_list.h"
 #include "platform/win32/win_api.h"
 #include "platform/win32/win_registry.h"
-#include "preferences/registry_settings.h"
-#include "preferences/registry_startup_list.h"
 
 namespace tarvenel::win32 {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/program_location.h"
+#include "platform/win32/program_location.h"
 
 namespace tarvenel {
 

@@ -1,4 +1,4 @@
-#include "preferences/registry.h"
+#include "platform/win32/registry.h"
 
 #include <charconv>
 

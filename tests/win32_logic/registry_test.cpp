@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "preferences/registry_startup_list.h"
+#include "platform/win32/program_location.h"
+#include "platform/win32/registry_startup_list.h"
 #include "support/fake_registry.h"
 
 namespace tarvenel::test {
@@ -102,33 +103,69 @@ TEST_F(RegistryTest, ALongCommandIsStoredWhole) {
     const std::string exact = "C:\\" + std::string(252, 'e');
     EXPECT_EQ(PaddedStartupCommand(exact), exact);
 
-    RegistryStartupList list(registry);
-    ASSERT_TRUE(list.Register(longPath).ok);
-    EXPECT_EQ(list.ReadCommand(), longPath);
+    RegistryStartupList list(registry, longPath);
+    ASSERT_TRUE(list.Switch(true).ok);
+    EXPECT_EQ(list.ReadValue(), longPath);
+    EXPECT_TRUE(list.IsOn());
 }
 
 TEST_F(RegistryTest, StartupListWritesThePaddedPathAndEmptiesItOnRemoval) {
-    RegistryStartupList list(registry);
-    ASSERT_TRUE(list.Register("C:\\Tools\\timer.exe").ok);
+    RegistryStartupList list(registry, "C:\\Tools\\timer.exe");
+    ASSERT_TRUE(list.Switch(true).ok);
     const auto* stored = registry.Find(HKLM, kRunKey, kRunValueName);
     ASSERT_NE(stored, nullptr);
     EXPECT_EQ(stored->type, reg::kSz);
     EXPECT_EQ(stored->text.size(), 255u);
-    EXPECT_EQ(list.ReadCommand().size(), 255u);
+    EXPECT_EQ(list.ReadValue().size(), 255u);
+    EXPECT_TRUE(list.IsOn());
 
-    ASSERT_TRUE(list.Unregister().ok);
+    ASSERT_TRUE(list.Switch(false).ok);
     stored = registry.Find(HKLM, kRunKey, kRunValueName);
     ASSERT_NE(stored, nullptr); // the value stays, emptied
     EXPECT_EQ(stored->text, "");
+    EXPECT_FALSE(list.IsOn());
+}
+
+TEST_F(RegistryTest, TheEntryIsOnOnlyForThisExecutableExactly) {
+    const std::string padded = "C:\\Tools\\timer.exe" + std::string(237, '\0');
+    for (const auto& [stored, on] : {std::pair<std::string, bool>{"C:\\Tools\\timer.exe", true},
+                                     {padded, true},
+                                     {"c:\\tools\\TIMER.EXE", false},
+                                     {"", false},
+                                     {"D:\\Other\\timer.exe", false}}) {
+        registry.Put(HKLM, kRunKey, kRunValueName, {reg::kSz, stored});
+        EXPECT_EQ(RegistryStartupList(registry, "C:\\Tools\\timer.exe").IsOn(), on) << stored;
+    }
+}
+
+// The entry an administrator made shows as on for a standard user, who may
+// read the machine's start-up list but not change it.
+TEST_F(RegistryTest, AStandardUserSeesTheEntryAndIsToldWhySwitchingFails) {
+    RegistryStartupList list(registry, "C:\\Tools\\timer.exe");
+    ASSERT_TRUE(list.Switch(true).ok);
+    registry.ReadOnly(HKLM, kRunKey);
+    EXPECT_TRUE(list.IsOn());
+    EXPECT_EQ(registry.lastAccess, reg::kReadAccess);
+    const StartupResult off = list.Switch(false);
+    EXPECT_FALSE(off.ok);
+    EXPECT_NE(off.reason.find("管理员"), std::string::npos);
+    EXPECT_TRUE(list.IsOn()); // nothing lost
+}
+
+TEST(StartupCommand, AProgramInADriveRootHasOneBackslash) {
+    const ProgramLocation root{"C:\\", "timer", ".exe", '\\'};
+    EXPECT_EQ(AppDirOf(root), "C:");
+    EXPECT_EQ(StartupCommandOf(root), "C:\\timer.exe");
+    EXPECT_EQ(StartupCommandOf({"C:\\Tools\\", "timer", ".exe", '\\'}), "C:\\Tools\\timer.exe");
 }
 
 TEST_F(RegistryTest, StartupListReportsDeniedAccessWithTheRightsNeeded) {
     registry.Deny(HKLM, kRunKey);
-    RegistryStartupList list(registry);
-    const StartupResult on = list.Register("C:\\timer.exe");
+    RegistryStartupList list(registry, "C:\\timer.exe");
+    const StartupResult on = list.Switch(true);
     EXPECT_FALSE(on.ok);
     EXPECT_NE(on.reason.find("管理员"), std::string::npos);
-    EXPECT_FALSE(list.Unregister().ok);
+    EXPECT_FALSE(list.Switch(false).ok);
 }
 
 } // namespace

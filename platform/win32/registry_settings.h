@@ -1,7 +1,7 @@
 #pragma once
 // The settings store kept in the registry: text values under
 // HKEY_CURRENT_USER\Software\<application>\<section>, one value per key.
-#include "preferences/registry.h"
+#include "platform/win32/registry.h"
 #include "preferences/settings.h"
 
 namespace tarvenel {

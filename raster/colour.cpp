@@ -1,4 +1,4 @@
-#include "app/colour.h"
+#include "raster/colour.h"
 
 namespace tarvenel {
 

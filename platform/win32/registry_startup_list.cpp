@@ -1,4 +1,6 @@
-#include "preferences/registry_startup_list.h"
+#include "platform/win32/registry_startup_list.h"
+
+#include <algorithm>
 
 namespace tarvenel {
 namespace {
@@ -34,16 +36,19 @@ std::string PaddedStartupCommand(const std::string& command) {
     return padded;
 }
 
-std::string RegistryStartupList::ReadCommand() {
+std::string RegistryStartupList::ReadValue() {
     return module2::ReadRegistryValue(registry_, RootKey::LocalMachine, kRunKey, kRunValueName);
 }
 
-StartupResult RegistryStartupList::Register(const std::string& command) {
-    return Store(PaddedStartupCommand(command));
+bool RegistryStartupList::IsOn() {
+    std::string stored = ReadValue();
+    stored.erase(std::remove(stored.begin(), stored.end(), '\0'), stored.end());
+    return stored == command_;
 }
 
-StartupResult RegistryStartupList::Unregister() {
-    return Store("");
+StartupResult RegistryStartupList::Switch(bool on) {
+    // Off empties the value and keeps it.
+    return Store(on ? PaddedStartupCommand(command_) : std::string());
 }
 
 StartupResult RegistryStartupList::Store(const std::string& text) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "preferences/registry_settings.h"
+#include "platform/win32/registry_settings.h"
 #include "support/fake_registry.h"
 
 namespace tarvenel::test {

@@ -1,4 +1,4 @@
-#include "preferences/registry_settings.h"
+#include "platform/win32/registry_settings.h"
 
 namespace tarvenel {
 namespace {

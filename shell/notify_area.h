@@ -1,0 +1,37 @@
+#pragma once
+// Hiding the armed main window behind its notification-area icon and
+// bringing it back.
+#include <functional>
+#include <string>
+
+#include "app/controls.h"
+#include "app/dialogs.h"
+#include "shell/notify_icon.h"
+
+namespace tarvenel {
+
+class NotifyArea {
+public:
+    // `armed` tells whether a shutdown is armed; `target` is the target line
+    // whose text the icon's tip shows.
+    NotifyArea(Form& form, Label& target, NotifyIcon& icon, Dialogs& dialogs,
+               std::function<bool()> armed)
+        : form_(form), target_(target), icon_(icon), dialogs_(dialogs), armed_(std::move(armed)) {}
+
+    // Immin_Click: hides the window behind the icon while armed, otherwise
+    // says why not.
+    void HideToIcon();
+    // A left click on the icon: the window comes back where it was.
+    void IconClicked() { form_.Restore(); }
+    // Form_QueryUnload: the icon goes with the window.
+    void RemoveIcon() { icon_.Remove(); }
+
+private:
+    Form& form_;
+    Label& target_;
+    NotifyIcon& icon_;
+    Dialogs& dialogs_;
+    std::function<bool()> armed_;
+};
+
+} // namespace tarvenel
