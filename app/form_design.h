@@ -46,7 +46,10 @@ struct ControlDesign {
     const char* caption; // design caption or text; "" for none
     const char* toolTip; // "" for none
     TwipsRect rect;
-    int tabIndex = -1; // place in the keyboard's tab order; -1: not a tab stop
+    int tabIndex = -1;                    // place in the keyboard's tab order; -1: not a tab stop
+    Rgb textColour = 0;                   // black unless the form says otherwise
+    bool handCursor = false;              // the hand that marks links and caption images
+    LabelWidth width = LabelWidth::Fixed; // how a label's width follows its text
 };
 
 } // namespace tarvenel

@@ -57,21 +57,29 @@ struct FrmMainControls {
     Timer& Timer2;            // 1 ms one-shot restore after a cancelled countdown
 };
 
-struct FrmMainServices {
+// The system's services of the main window, which its front end's window
+// does not provide itself.
+struct SystemServices {
     Clock& clock;
     DateTimeText& dateText;
     SettingsStore& settings;
     Dialogs& dialogs;
     StartupList& startup;
-    NotifyIcon& notifyIcon;
     CountdownWindow& countdown;
     UrlOpener& urls;
     ProgramExit& exit;
     Screen& screen;
+};
+
+// ...and what the window provides.
+struct WindowServices {
+    NotifyIcon& notifyIcon;
     MainWindowSurface& surface; // what the resize handler paints and places
     WindowMover& mover;
     TextRenderer& text;
 };
+
+struct FrmMainServices : SystemServices, WindowServices {};
 
 // Outer size of the main window in twips (376 x 216 pixels).
 inline constexpr int kMainWidthTwips = 5640;
@@ -146,11 +154,16 @@ public:
 
     // The same events by position in the form's tables, for front ends that
     // make their widgets by looping over them: Combo1 to Combo9, Check1 to
-    // Check4, XPButton1 to XPButton3, and the links Label2, Label3, LbBR.
+    // Check4, XPButton1 to XPButton3, the labels Label0 to LbBR (the first
+    // two drag, the others are links) and the caption images Immin, Imclose.
+    enum class MouseAction { Move, Down, Up };
     void ComboClick(int index);
     void CheckMouseUp(int index, int button, int shift, float x, float y);
     void ButtonClick(int index);
-    void LinkClick(int index);
+    void LabelMouseDown(int index, int button);
+    void LinkClick(int index); // 0 Label2, 1 Label3, 2 LbBR
+    void CaptionImageMouse(int index, MouseAction action);
+    void CaptionImageClick(int index);
 
     const ScheduleState& State() const { return state_; }
     int WinLeft() const { return frame_.Position().left; }

@@ -79,6 +79,29 @@ void FrmMain::ButtonClick(int index) {
         (this->*kClicks[index])();
 }
 
+void FrmMain::LabelMouseDown(int index, int button) {
+    if (index == 0 || index == 1)
+        frame_.MouseDown(button); // the time lines move the window
+}
+
+void FrmMain::CaptionImageMouse(int index, MouseAction action) {
+    if (index == 0)
+        action == MouseAction::Move   ? caption_.Immin_MouseMove()
+        : action == MouseAction::Down ? caption_.Immin_MouseDown()
+                                      : caption_.Immin_MouseUp();
+    else if (index == 1)
+        action == MouseAction::Move   ? caption_.Imclose_MouseMove()
+        : action == MouseAction::Down ? caption_.Imclose_MouseDown()
+                                      : caption_.Imclose_MouseUp();
+}
+
+void FrmMain::CaptionImageClick(int index) {
+    if (index == 0)
+        Immin_Click();
+    else if (index == 1)
+        Imclose_Click();
+}
+
 void FrmMain::LinkClick(int index) {
     static constexpr void (FrmMain::*kClicks[])() = {&FrmMain::Label2_Click, &FrmMain::Label3_Click,
                                                      &FrmMain::LbBR_Click};

@@ -60,8 +60,9 @@ int main(int argc, char* argv[]) {
     QuitProgram exit;
     PrimaryScreen screen;
 
-    MainWindow window(MainWindowServices{clock, dateText, settings, dialogs, startup, tray,
-                                         countdown, urls, exit, screen});
+    MainWindow window(
+        SystemServices{clock, dateText, settings, dialogs, startup, countdown, urls, exit, screen},
+        tray);
     dialogs.SetParent(&window);
     countdown.SetRestoreTimer(window.RestoreTimer());
     tray.SetOnLeftClick([&window] { window.TrayLeftClick(); });

@@ -29,58 +29,58 @@ void SetTextColour(QWidget& widget, Rgb rgb) {
     widget.setPalette(palette);
 }
 
+// The widget where the form puts it, with its tip, text colour and cursor.
 void Place(QWidget& widget, const ControlDesign& d) {
     widget.setGeometry(PixelRect(d.rect));
     if (*d.toolTip)
         widget.setToolTip(ToQt(d.toolTip));
+    SetTextColour(widget, d.textColour);
+    if (d.handCursor)
+        widget.setCursor(HandCursor());
 }
 
-template <class W> std::array<std::unique_ptr<W>, 9> MakeCombos(QWidget* parent) {
-    std::array<std::unique_ptr<W>, 9> combos;
-    for (auto& combo : combos)
-        combo = std::make_unique<W>(parent);
-    return combos;
-}
-
-std::array<std::unique_ptr<CheckWidget>, 4> MakeChecks(QWidget* parent) {
-    std::array<std::unique_ptr<CheckWidget>, 4> checks;
-    for (std::size_t i = 0; i < checks.size(); ++i)
-        checks[i] = std::make_unique<CheckWidget>(ToQt(design::kChecks[i].caption), parent);
-    return checks;
-}
-
-std::array<std::unique_ptr<XPButtonWidget>, 3>
-MakeButtons(ButtonContainer& container, TextRenderer& text, const Screen& screen, QWidget* parent) {
-    const auto stored = MainWindowButtons();
-    const ButtonScreen buttonScreen{TwipsToPixels(screen.WidthTwips()),
-                                    TwipsToPixels(screen.HeightTwips()), kFormTwipsPerPixel};
-    std::array<std::unique_ptr<XPButtonWidget>, 3> buttons;
-    for (std::size_t i = 0; i < buttons.size(); ++i)
-        buttons[i] =
-            std::make_unique<XPButtonWidget>(container, stored[i], text, buttonScreen, parent);
-    return buttons;
-}
-
-QPixmap Face(Artwork which) {
-    return QPixmap::fromImage(ArtworkImage(which));
+// One widget for each entry of a form table, made by `make(index)`.
+template <class W, std::size_t N, class Factory>
+std::array<std::unique_ptr<W>, N> MakeEach(Factory make) {
+    std::array<std::unique_ptr<W>, N> widgets;
+    for (std::size_t i = 0; i < N; ++i)
+        widgets[i] = make(i);
+    return widgets;
 }
 
 } // namespace
 
-MainWindow::MainWindow(const MainWindowServices& services)
+MainWindow::MainWindow(const SystemServices& services, NotifyIcon& notifyIcon)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
-      combos_(MakeCombos<ComboWidget>(this)), checks_(MakeChecks(this)),
+      labels_(MakeEach<LabelWidget, 5>(
+          [this](std::size_t) { return std::make_unique<LabelWidget>(this); })),
+      combos_(MakeEach<ComboWidget, 9>(
+          [this](std::size_t) { return std::make_unique<ComboWidget>(this); })),
+      checks_(MakeEach<CheckWidget, 4>([this](std::size_t i) {
+          return std::make_unique<CheckWidget>(ToQt(design::kChecks[i].caption), this);
+      })),
       buttonContainer_(design::kBackColour),
-      buttons_(MakeButtons(buttonContainer_, text_, services.screen, this)),
-      image1_(Face(Artwork::Tick), this),
-      immin_(Face(Artwork::MinHover), Face(Artwork::MinPressed), this),
-      imclose_(Face(Artwork::CloseHover), Face(Artwork::ClosePressed), this),
+      buttons_(MakeEach<XPButtonWidget, 3>([this, &services](std::size_t i) {
+          static const auto stored = MainWindowButtons();
+          const ButtonScreen screen{TwipsToPixels(services.screen.WidthTwips()),
+                                    TwipsToPixels(services.screen.HeightTwips()),
+                                    kFormTwipsPerPixel};
+          return std::make_unique<XPButtonWidget>(buttonContainer_, stored[i], text_, screen, this);
+      })),
+      image1_(QPixmap::fromImage(ArtworkImage(Artwork::Tick)), this),
+      images_(MakeEach<CaptionImageWidget, 2>([this](std::size_t i) {
+          const Artwork faces[] = {Artwork::MinHover, Artwork::MinPressed, Artwork::CloseHover,
+                                   Artwork::ClosePressed};
+          return std::make_unique<CaptionImageWidget>(
+              QPixmap::fromImage(ArtworkImage(faces[2 * i])),
+              QPixmap::fromImage(ArtworkImage(faces[2 * i + 1])), this);
+      })),
       timer1_(1000, true, [this] { frm_.ClockTick(); }),
       timer2_(1, false, [this] { frm_.RestoreAfterCancel(); }),
       frm_(FrmMainControls{*this,
-                           label0_,
-                           label1_,
-                           lbBR_,
+                           *labels_[0],
+                           *labels_[1],
+                           *labels_[4],
                            *combos_[0],
                            *combos_[1],
                            *combos_[2],
@@ -98,13 +98,11 @@ MainWindow::MainWindow(const MainWindowServices& services)
                            buttons_[1]->Command(),
                            buttons_[2]->Command(),
                            image1_,
-                           immin_,
-                           imclose_,
+                           *images_[0],
+                           *images_[1],
                            timer1_,
                            timer2_},
-           FrmMainServices{services.clock, services.dateText, services.settings, services.dialogs,
-                           services.startup, services.notifyIcon, services.countdown, services.urls,
-                           services.exit, services.screen, *this, *this, text_}) {
+           FrmMainServices{services, {notifyIcon, *this, *this, text_}}) {
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowIcon(ProgramIcon());
     setMouseTracking(true);
@@ -120,38 +118,18 @@ void MainWindow::BuildControls() {
     palette.setColor(QPalette::Window, ColourOf(design::kBackColour));
     setPalette(palette);
 
-    struct NamedLabel {
-        LabelWidget& label;
-        const ControlDesign& design;
-    };
-    for (const NamedLabel& l :
-         {NamedLabel{label0_, design::kLabel0}, NamedLabel{label1_, design::kLabel1},
-          NamedLabel{label2_, design::kLabel2}, NamedLabel{label3_, design::kLabel3},
-          NamedLabel{lbBR_, design::kLbBR}}) {
-        l.label.setText(ToQt(l.design.caption));
-        Place(l.label, l.design);
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        labels_[i]->setText(ToQt(design::kLabels[i].caption));
+        Place(*labels_[i], design::kLabels[i]);
+        labels_[i]->SetWidthRule(design::kLabels[i].width);
     }
-    label0_.SetWidthRule(design::kTimeLineWidth);
-    label1_.SetWidthRule(design::kTimeLineWidth);
-    lbBR_.SetWidthRule(design::kCreditWidth);
-    SetTextColour(label1_, design::kTargetLabelColour);
-    for (LabelWidget* link : {&label2_, &label3_, &lbBR_}) {
-        link->setCursor(HandCursor());
-        if (link != &lbBR_)
-            SetTextColour(*link, design::kLinkColour);
-    }
-    lbBR_.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
     // The lists are only 20 pixels high and 49 wide: a narrow arrow and
     // little padding leave room for entries such as 23时.
-    for (auto& combo : combos_)
-        combo->setStyleSheet(QStringLiteral("QComboBox { padding: 0px 1px; }"
-                                            "QComboBox::drop-down { width: 13px; }"));
     for (std::size_t i = 0; i < combos_.size(); ++i) {
+        combos_[i]->setStyleSheet(QStringLiteral("QComboBox { padding: 0px 1px; }"
+                                                 "QComboBox::drop-down { width: 13px; }"));
         combos_[i]->setEditText(ToQt(design::kCombos[i].caption));
         Place(*combos_[i], design::kCombos[i]);
-        if (i >= 6)
-            SetTextColour(*combos_[i], design::kDefaultTimeColour);
     }
     for (std::size_t i = 0; i < checks_.size(); ++i) {
         Place(*checks_[i], design::kChecks[i]);
@@ -161,19 +139,15 @@ void MainWindow::BuildControls() {
         checks_[i]->setPalette(white);
         checks_[i]->setAutoFillBackground(true);
     }
-    SetTextColour(*checks_[3], design::kDefaultTimeColour);
     for (std::size_t i = 0; i < buttons_.size(); ++i)
-        Place(*buttons_[i], design::kButtons[i]);
-
+        buttons_[i]->setGeometry(PixelRect(design::kButtons[i].rect));
     Place(image1_, design::kImage1);
     image1_.hide();
     Place(imBar_, design::kIMBar);
-    Place(immin_, design::kImmin);
-    Place(imclose_, design::kImclose);
-    immin_.setCursor(HandCursor());
-    imclose_.setCursor(HandCursor());
-    immin_.raise();
-    imclose_.raise();
+    for (std::size_t i = 0; i < images_.size(); ++i) {
+        Place(*images_[i], design::kCaptionImages[i]);
+        images_[i]->raise();
+    }
 
     // The keyboard's tab order follows the screen.
     std::vector<std::pair<int, QWidget*>> stops;
@@ -190,41 +164,41 @@ void MainWindow::BuildControls() {
 }
 
 void MainWindow::ConnectEvents() {
-    using Combo = void (FrmMain::*)();
-    static constexpr std::array<Combo, 9> kComboClicks{
-        &FrmMain::Combo1_Click, &FrmMain::Combo2_Click, &FrmMain::Combo3_Click,
-        &FrmMain::Combo4_Click, &FrmMain::Combo5_Click, &FrmMain::Combo6_Click,
-        &FrmMain::Combo7_Click, &FrmMain::Combo8_Click, &FrmMain::Combo9_Click};
-    for (std::size_t i = 0; i < combos_.size(); ++i)
-        connect(combos_[i].get(), &QComboBox::activated, this,
-                [this, handler = kComboClicks[i]] { (frm_.*handler)(); });
+    for (int i = 0; i < 9; ++i)
+        connect(combos_[static_cast<std::size_t>(i)].get(), &QComboBox::activated, this,
+                [this, i] { frm_.ComboClick(i); });
+    for (int i = 0; i < 4; ++i)
+        connect(checks_[static_cast<std::size_t>(i)].get(), &CheckWidget::mouseUp, this,
+                [this, i](int b, int s, float x, float y) { frm_.CheckMouseUp(i, b, s, x, y); });
+    for (int i = 0; i < 3; ++i)
+        buttons_[static_cast<std::size_t>(i)]->Button().events.Click = [this, i] {
+            frm_.ButtonClick(i);
+        };
+    for (int i = 0; i < 5; ++i) {
+        LabelWidget* label = labels_[static_cast<std::size_t>(i)].get();
+        connect(label, &LabelWidget::clicked, this, [this, i] {
+            if (i >= design::kFirstLink)
+                frm_.LinkClick(i - design::kFirstLink);
+        });
+        connect(label, &LabelWidget::pressed, this,
+                [this, i](int button, int, QPointF) { frm_.LabelMouseDown(i, button); });
+    }
+    using Action = FrmMain::MouseAction;
+    for (int i = 0; i < 2; ++i) {
+        CaptionImageWidget* image = images_[static_cast<std::size_t>(i)].get();
+        connect(image, &CaptionImageWidget::mouseMove, this,
+                [this, i] { frm_.CaptionImageMouse(i, Action::Move); });
+        connect(image, &CaptionImageWidget::mouseDown, this,
+                [this, i] { frm_.CaptionImageMouse(i, Action::Down); });
+        connect(image, &CaptionImageWidget::mouseUp, this,
+                [this, i] { frm_.CaptionImageMouse(i, Action::Up); });
+        connect(image, &CaptionImageWidget::clicked, this,
+                [this, i] { frm_.CaptionImageClick(i); });
+    }
 
-    using Check = void (FrmMain::*)(int, int, float, float);
-    static constexpr std::array<Check, 4> kCheckReleases{
-        &FrmMain::Check1_MouseUp, &FrmMain::Check2_MouseUp, &FrmMain::Check3_MouseUp,
-        &FrmMain::Check4_MouseUp};
-    for (std::size_t i = 0; i < checks_.size(); ++i)
-        connect(checks_[i].get(), &CheckWidget::mouseUp, this,
-                [this, handler = kCheckReleases[i]](int b, int s, float x, float y) {
-                    (frm_.*handler)(b, s, x, y);
-                });
-
-    buttons_[0]->Button().events.Click = [this] { frm_.ArmSchedule(); };
-    buttons_[1]->Button().events.Click = [this] { frm_.CancelSchedule(); };
-    buttons_[2]->Button().events.Click = [this] { frm_.ResetSelectors(); };
-
-    connect(&label2_, &LabelWidget::clicked, this, [this] { frm_.Label2_Click(); });
-    connect(&label3_, &LabelWidget::clicked, this, [this] { frm_.Label3_Click(); });
-    connect(&lbBR_, &LabelWidget::clicked, this, [this] { frm_.LbBR_Click(); });
-
-    // The passive pictures and labels move the window like the background.
+    // The passive picture and the caption strip move the window like the
+    // background.
     auto twips = [](QPointF p) { return std::pair{PixelsToTwips(p.x()), PixelsToTwips(p.y())}; };
-    connect(&label0_, &LabelWidget::pressed, this, [this, twips](int b, int s, QPointF p) {
-        frm_.Label0_MouseDown(b, s, twips(p).first, twips(p).second);
-    });
-    connect(&label1_, &LabelWidget::pressed, this, [this, twips](int b, int s, QPointF p) {
-        frm_.Label1_MouseDown(b, s, twips(p).first, twips(p).second);
-    });
     connect(&image1_, &PictureWidget::pressed, this, [this, twips](int b, int s, QPointF p) {
         frm_.Image1_MouseDown(b, s, twips(p).first, twips(p).second);
     });
@@ -233,21 +207,6 @@ void MainWindow::ConnectEvents() {
     });
     connect(&imBar_, &StripWidget::mouseMove, this,
             [this](int b, int s, float x, float y) { frm_.IMBar_MouseMove(b, s, x, y); });
-
-    connect(&immin_, &CaptionImageWidget::mouseMove, this,
-            [this](int b, int s, float x, float y) { frm_.Immin_MouseMove(b, s, x, y); });
-    connect(&immin_, &CaptionImageWidget::mouseDown, this,
-            [this](int b, int s, float x, float y) { frm_.Immin_MouseDown(b, s, x, y); });
-    connect(&immin_, &CaptionImageWidget::mouseUp, this,
-            [this](int b, int s, float x, float y) { frm_.Immin_MouseUp(b, s, x, y); });
-    connect(&immin_, &CaptionImageWidget::clicked, this, [this] { frm_.Immin_Click(); });
-    connect(&imclose_, &CaptionImageWidget::mouseMove, this,
-            [this](int b, int s, float x, float y) { frm_.Imclose_MouseMove(b, s, x, y); });
-    connect(&imclose_, &CaptionImageWidget::mouseDown, this,
-            [this](int b, int s, float x, float y) { frm_.Imclose_MouseDown(b, s, x, y); });
-    connect(&imclose_, &CaptionImageWidget::mouseUp, this,
-            [this](int b, int s, float x, float y) { frm_.Imclose_MouseUp(b, s, x, y); });
-    connect(&imclose_, &CaptionImageWidget::clicked, this, [this] { frm_.Imclose_Click(); });
 }
 
 void MainWindow::TrayLeftClick() {
@@ -333,8 +292,8 @@ void MainWindow::Unload() {
 // --- Painting and layout
 
 void MainWindow::PlaceCredit(int left, int top, Rgb foreColour) {
-    lbBR_.move(TwipsToPixels(left), TwipsToPixels(top));
-    SetTextColour(lbBR_, foreColour);
+    LbBR().move(TwipsToPixels(left), TwipsToPixels(top));
+    SetTextColour(LbBR(), foreColour);
 }
 
 void MainWindow::SetCaptionStripWidth(int width) {
@@ -342,11 +301,11 @@ void MainWindow::SetCaptionStripWidth(int width) {
 }
 
 void MainWindow::PlaceMinimise(int left, int top) {
-    immin_.move(TwipsToPixels(left), TwipsToPixels(top));
+    Immin().move(TwipsToPixels(left), TwipsToPixels(top));
 }
 
 void MainWindow::PlaceClose(int left, int top) {
-    imclose_.move(TwipsToPixels(left), TwipsToPixels(top));
+    Imclose().move(TwipsToPixels(left), TwipsToPixels(top));
 }
 
 void MainWindow::SetBackground(Bitmap background) {

@@ -18,24 +18,10 @@
 
 namespace tarvenel::qt {
 
-// The core's services the window does not provide itself.
-struct MainWindowServices {
-    Clock& clock;
-    DateTimeText& dateText;
-    SettingsStore& settings;
-    Dialogs& dialogs;
-    StartupList& startup;
-    NotifyIcon& notifyIcon;
-    CountdownWindow& countdown;
-    UrlOpener& urls;
-    ProgramExit& exit;
-    Screen& screen;
-};
-
 class MainWindow : public QWidget, public Form, public MainWindowSurface, public WindowMover {
     Q_OBJECT
 public:
-    explicit MainWindow(const MainWindowServices& services);
+    MainWindow(const SystemServices& services, NotifyIcon& notifyIcon);
     ~MainWindow() override;
 
     FrmMain& Logic() { return frm_; }
@@ -70,17 +56,17 @@ public:
     void BeginSystemMove() override;
 
     // For the tests: the controls by their form names.
-    LabelWidget& Label0() { return label0_; }
-    LabelWidget& Label1() { return label1_; }
-    LabelWidget& Label2() { return label2_; }
-    LabelWidget& Label3() { return label3_; }
-    LabelWidget& LbBR() { return lbBR_; }
+    LabelWidget& Label0() { return *labels_[0]; }
+    LabelWidget& Label1() { return *labels_[1]; }
+    LabelWidget& Label2() { return *labels_[2]; }
+    LabelWidget& Label3() { return *labels_[3]; }
+    LabelWidget& LbBR() { return *labels_[4]; }
     ComboWidget& Combo(int number) { return *combos_.at(number - 1); }
     CheckWidget& Check(int number) { return *checks_.at(number - 1); }
     XPButtonWidget& XPButton(int number) { return *buttons_.at(number - 1); }
     PictureWidget& Image1() { return image1_; }
-    CaptionImageWidget& Immin() { return immin_; }
-    CaptionImageWidget& Imclose() { return imclose_; }
+    CaptionImageWidget& Immin() { return *images_[0]; }
+    CaptionImageWidget& Imclose() { return *images_[1]; }
     StripWidget& IMBar() { return imBar_; }
     const QImage& Background() const { return background_; }
 
@@ -98,15 +84,14 @@ private:
     void ConnectEvents();
 
     QtTextRenderer text_; // the buttons and the skin draw text with it
-    LabelWidget label0_{this}, label1_{this}, label2_{this}, label3_{this}, lbBR_{this};
+    std::array<std::unique_ptr<LabelWidget>, 5> labels_; // Label0 to LbBR
     std::array<std::unique_ptr<ComboWidget>, 9> combos_;
     std::array<std::unique_ptr<CheckWidget>, 4> checks_;
     ButtonContainer buttonContainer_; // the form as the buttons see it
     std::array<std::unique_ptr<XPButtonWidget>, 3> buttons_;
     PictureWidget image1_;
     StripWidget imBar_{this};
-    CaptionImageWidget immin_;
-    CaptionImageWidget imclose_;
+    std::array<std::unique_ptr<CaptionImageWidget>, 2> images_; // Immin, Imclose
     TimerAdapter timer1_;
     TimerAdapter timer2_;
     FrmMain frm_;

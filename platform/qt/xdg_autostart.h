@@ -3,7 +3,6 @@
 // is a valid desktop entry whose Exec starts the program; switched off, the
 // file stays with Hidden=true so that the desktop skips it.
 #include <QString>
-#include <QStringList>
 
 #include "preferences/startup_list.h"
 
@@ -18,25 +17,15 @@ public:
 
     // On when the entry is not hidden and its Exec starts this very file.
     bool IsOn() override { return ReadProgram() == program_; }
-    StartupResult Switch(bool on) override { return on ? Register() : Unregister(); }
+    StartupResult Switch(bool on) override;
     // The program the entry starts; empty when hidden or unreadable.
     QString ReadProgram();
 
 private:
-    StartupResult Register();
-    StartupResult Unregister();
-    StartupResult Save(const QStringList& lines);
+    QString Read();
 
     QString file_;
     QString program_;
 };
-
-// The Exec value that starts exactly this program file: the path quoted for
-// the Exec key and then escaped as a desktop-entry string.
-QString ExecValueFor(const QString& program);
-
-// The program an Exec value starts (its first argument, unquoted), or an
-// empty text when the value does not follow the quoting rules.
-QString ProgramOfExec(const QString& execValue);
 
 } // namespace tarvenel::qt

@@ -1,23 +1,17 @@
 #pragma once
-// An XPButton hosted as a Qt widget: the widget is the button's native
-// window (its ButtonHost). Mouse, keyboard, focus and the hover poll go to
-// the core's model; the model decides what happens and what is drawn.
+// An XPButton as a Qt widget: the widget is the button's native surface and
+// passes Qt's input on to the core's hosted button.
 #include <QImage>
 #include <QShortcut>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
 
-#include "button/click_synthesiser.h"
-#include "button/command_button.h"
-#include "button/host.h"
-#include "button/main_window_buttons.h"
-#include "button/renderer.h"
-#include "button/xp_button.h"
+#include "button/hosted_button.h"
 
 namespace tarvenel::qt {
 
-class XPButtonWidget : public QWidget, public ButtonHost {
+class XPButtonWidget : public QWidget, private ButtonSurface {
     Q_OBJECT
 public:
     // text and screen: what the button's renderer draws its caption with.
@@ -25,35 +19,9 @@ public:
                    ButtonScreen screen, QWidget* parent);
     ~XPButtonWidget() override;
 
-    XPButton& Button() { return button_; }
-    const XPButton& Button() const { return button_; }
-    CommandButton& Command() { return command_; }
-
-    // ButtonHost
-    ButtonContainer& Container() override { return container_; }
-    bool DisplayAsDefault() override { return hasFocus(); }
-    std::string Name() override { return name_; }
-    bool DesignMode() override { return false; }
-    void MessageBox(const std::string& text, int style, const std::string& caption) override;
-    void PropertyChanged(const std::string&) override {}
-    int ScaleWidth() override { return width(); }
-    int ScaleHeight() override { return height(); }
-    void SetClientWidth(int pixels) override { resize(pixels, height()); }
-    void SetRegion(const Region& region) override;
-    void SetSurfaceEnabled(bool enabled) override { setEnabled(enabled); }
-    void SetMousePointer(int pointer) override;
-    std::optional<std::string> SetMouseIcon(const PicturePtr& icon) override;
-    void SetAccessKeys(const std::string& key) override;
-    void SetFocus() override { setFocus(Qt::OtherFocusReason); }
-    void SetCapture() override { grabMouse(); }
-    void ReleaseCapture() override { releaseMouse(); }
-    void StartTimer(int id, int periodMs) override;
-    void StopTimer(int id) override;
-    bool IsCursorOverMe() override;
-    ClientPoint CursorPosition() override;
-    void PostKeyDownToContainer(int virtualKey, std::uint32_t keyData) override;
-    // Paints the face through the core's renderer and shows it at once.
-    void Redraw() override;
+    XPButton& Button() { return host_.Model(); }
+    const XPButton& Button() const { return host_.Model(); }
+    CommandButton& Command() { return host_.View(); }
     // The face as last painted.
     const QImage& Face() const { return face_; }
 
@@ -70,16 +38,30 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    ButtonContainer& container_;
-    std::string name_;
+    // ButtonSurface
+    int Width() override { return width(); }
+    int Height() override { return height(); }
+    void SetWidth(int pixels) override { resize(pixels, height()); }
+    void SetRegion(const Region& region) override;
+    void SetEnabled(bool enabled) override { setEnabled(enabled); }
+    std::optional<std::string> SetCursorPicture(const PicturePtr& picture) override;
+    void SetAccessKey(const std::string& key) override;
+    bool HasFocus() override { return hasFocus(); }
+    void Focus() override { setFocus(Qt::OtherFocusReason); }
+    void Capture(bool on) override;
+    void StartHoverPoll(int periodMs) override { hoverTimer_.start(periodMs); }
+    void StopHoverPoll() override { hoverTimer_.stop(); }
+    bool CursorOver() override;
+    ClientPoint Cursor() override;
+    void MoveFocus(bool forward) override;
+    void Show(const Bitmap& face) override;
+    void ShowMessage(const std::string& text, int style, const std::string& caption) override;
+
     QTimer hoverTimer_;
     std::unique_ptr<QShortcut> accessKey_;
-    XPButton button_;
-    ButtonRenderer renderer_; // after the button: it must not outlive it
-    ClickSynthesiser mouse_;
-    XPButtonCommand command_;
     QImage face_;
     bool painting_ = false; // inside paintEvent: the new face is drawn there
+    HostedButton host_;     // last: it paints through the members above
 };
 
 } // namespace tarvenel::qt

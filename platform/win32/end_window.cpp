@@ -58,14 +58,7 @@ EndWindow::~EndWindow() {
 }
 
 void EndWindow::Register(HINSTANCE instance) {
-    WNDCLASSEXW c{};
-    c.cbSize = sizeof(c);
-    c.lpfnWndProc = Proc;
-    c.hInstance = instance;
-    c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    c.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    c.lpszClassName = kClassName;
-    RegisterClassExW(&c);
+    RegisterWindowClass(instance, kClassName, Proc, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 }
 
 bool EndWindow::Create() {

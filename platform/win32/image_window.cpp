@@ -9,13 +9,7 @@ constexpr wchar_t kClassName[] = L"Tarvenel.Image";
 } // namespace
 
 void ImageWindow::Register(HINSTANCE instance) {
-    WNDCLASSEXW c{};
-    c.cbSize = sizeof(c);
-    c.lpfnWndProc = Proc;
-    c.hInstance = instance;
-    c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    c.lpszClassName = kClassName;
-    RegisterClassExW(&c);
+    RegisterWindowClass(instance, kClassName, Proc);
 }
 
 HWND ImageWindow::Create(HWND parent, int id, const RECT& r, bool visible) {

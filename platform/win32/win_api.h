@@ -28,3 +28,18 @@ template <class T> T* WindowObject(HWND window, UINT message, LPARAM lParam, HWN
     }
     return reinterpret_cast<T*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
+
+// Registers one of the program's window classes: the arrow cursor, the given
+// class style and background brush (none: the window paints everything).
+inline void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC proc,
+                                UINT style = 0, HBRUSH background = nullptr) {
+    WNDCLASSEXW c{};
+    c.cbSize = sizeof(c);
+    c.style = style;
+    c.lpfnWndProc = proc;
+    c.hInstance = instance;
+    c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    c.hbrBackground = background;
+    c.lpszClassName = name;
+    RegisterClassExW(&c);
+}

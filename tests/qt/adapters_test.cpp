@@ -99,16 +99,6 @@ TEST(XdgAutostartEntry, ReportsAnEntryThatCannotBeWritten) {
     EXPECT_FALSE(result.reason.empty());
 }
 
-TEST(ExecValue, ReadsTheProgramOfHandWrittenEntries) {
-    EXPECT_EQ(ProgramOfExec("/usr/bin/tarvenel"), "/usr/bin/tarvenel");
-    EXPECT_EQ(ProgramOfExec("/usr/bin/tarvenel --quiet"), "/usr/bin/tarvenel");
-    EXPECT_EQ(ProgramOfExec(R"("/opt/a b/tarvenel" %U)"), "/opt/a b/tarvenel");
-    EXPECT_EQ(ProgramOfExec(R"("/opt/unterminated)"), "");
-    EXPECT_EQ(ProgramOfExec("/usr/bin/%f"), ""); // a field code is no file name
-    const QString odd = "/x/\"q\"/$HOME/`id`/back\\slash/100%";
-    EXPECT_EQ(ProgramOfExec(ExecValueFor(odd)), odd);
-}
-
 TEST(LockFileInstanceGuard, OnlyTheFirstCopyRunsUntilItEnds) {
     QTemporaryDir runtime;
     const QString lock = runtime.path() + "/tarvenel.lock";

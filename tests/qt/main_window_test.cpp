@@ -2,61 +2,16 @@
 // user input reaches the right handlers, the shape and pictures are right.
 #include <QAbstractItemView>
 #include <QLineEdit>
-#include <QTest>
-#include <gtest/gtest.h>
 
 #include "app/version.h"
-#include "platform/qt/main_window.h"
+#include "main_window_fixture.h"
 #include "platform/qt/pictures.h"
 #include "preferences/links.h"
-#include "support/fake_services.h"
 
 namespace tarvenel::qt {
 namespace {
 
 using namespace tarvenel::test;
-
-class MainWindowTest : public ::testing::Test {
-protected:
-    void Load(const CivilDateTime& now = {2026, 12, 7, 9, 0, 0}) {
-        // The size of Qt's offscreen screen, so that the window lies on it.
-        screen.width = 800 * 15;
-        screen.height = 600 * 15;
-        clock.Set(now);
-        window.Logic().Form_Load();
-        QCoreApplication::processEvents();
-    }
-
-    std::string LastMessage() const {
-        return dialogs.shown.empty() ? "" : dialogs.shown.back().text;
-    }
-
-    // A mouse button pressed and released at `point` of `widget`.
-    static void Click(QWidget& widget, Qt::MouseButton button, QPoint point = {}) {
-        if (point.isNull())
-            point = widget.rect().center();
-        QTest::mouseClick(&widget, button, {}, point);
-    }
-
-    // The buttons ask where the mouse cursor is, as the hover poll does.
-    static void ClickButton(XPButtonWidget& button) {
-        QCursor::setPos(button.mapToGlobal(button.rect().center()));
-        Click(button, Qt::LeftButton);
-    }
-
-    FakeClock clock;
-    FakeDateText dateText;
-    FakeSettings settings;
-    FakeDialogs dialogs;
-    FakeStartupList startup;
-    FakeNotifyIcon notifyIcon;
-    FakeCountdown countdown;
-    FakeUrlOpener urls;
-    FakeExit exit;
-    FakeScreen screen;
-    MainWindow window{MainWindowServices{clock, dateText, settings, dialogs, startup, notifyIcon,
-                                         countdown, urls, exit, screen}};
-};
 
 TEST_F(MainWindowTest, LoadingShowsTheCoresStateInTheNativeWidgets) {
     Load();
@@ -379,122 +334,6 @@ TEST_F(MainWindowTest, TheLeftButtonOnTheBackgroundOrClockLineMovesTheWindow) {
     window.Hide();
     window.Show();
     EXPECT_EQ(window.pos(), start);
-}
-
-// --- Labels
-
-// True when some pixel in the columns [left, right) of the label's row
-// differs from the background at the label's top-left corner.
-bool InkIn(const QImage& shot, const QRect& label, int left, int right) {
-    const QColor background = shot.pixelColor(label.left(), label.top());
-    for (int x = left; x < right; ++x)
-        for (int y = label.top(); y <= label.bottom(); ++y)
-            if (shot.pixelColor(x, y) != background)
-                return true;
-    return false;
-}
-
-TEST_F(MainWindowTest, TheTimeLinesAndTheCreditLineAreDrawnWhole) {
-    Load({2026, 12, 31, 23, 59, 59}); // the longest clock and target lines
-    const QImage shot = window.grab().toImage();
-    for (LabelWidget* line : {&window.Label0(), &window.Label1(), &window.LbBR()}) {
-        const QFontMetrics metrics(line->font());
-        const int width = metrics.horizontalAdvance(line->text());
-        const int last = metrics.horizontalAdvance(line->text().right(1));
-        const QRect area = line->geometry();
-        ASSERT_GE(area.width(), width) << line->text().toStdString();
-        // Left-aligned time lines end at left + width; the credit line is as
-        // wide as its text.
-        const int end = area.left() + width;
-        EXPECT_TRUE(InkIn(shot, area, end - last, end)) << line->text().toStdString();
-    }
-    EXPECT_EQ(window.LbBR().width(),
-              QFontMetrics(window.LbBR().font()).horizontalAdvance(window.LbBR().text()));
-    EXPECT_EQ(window.LbBR().geometry().right() + 1, 376 - 8); // Width - width - 120 twips
-}
-
-TEST_F(MainWindowTest, OnlyTheCreditTextIsALinkTheRestOfTheBarDrags) {
-    Load();
-    const QPoint bar(window.LbBR().x() - 20, window.LbBR().y() + 5);
-    QTest::mousePress(&window, Qt::LeftButton, {}, bar);
-    EXPECT_EQ(QWidget::mouseGrabber(), &window); // moving the window by hand
-    QTest::mouseRelease(&window, Qt::LeftButton, {}, bar);
-    EXPECT_TRUE(urls.opened.empty());
-    Click(window.LbBR(), Qt::LeftButton, QPoint(2, 5));
-    EXPECT_EQ(urls.opened, std::vector<std::string>{kMakerHomeUrl});
-}
-
-// --- The window
-
-TEST_F(MainWindowTest, TheWindowAppearsPlacedAndShaped) {
-    struct AtShow : QObject {
-        bool eventFilter(QObject*, QEvent* event) override {
-            if (event->type() == QEvent::Show && !shown) {
-                shown = true;
-                pos = window->pos();
-                masked = !window->mask().isEmpty();
-            }
-            return false;
-        }
-        QWidget* window = nullptr;
-        bool shown = false;
-        bool masked = false;
-        QPoint pos;
-    } atShow;
-    atShow.window = &window;
-    window.installEventFilter(&atShow);
-    Load();
-    window.removeEventFilter(&atShow);
-    ASSERT_TRUE(atShow.shown);
-    EXPECT_EQ(atShow.pos, QPoint((800 - 376) / 2, (600 - 216) / 2));
-    EXPECT_TRUE(atShow.masked);
-}
-
-TEST_F(MainWindowTest, TheKeyboardStartsOnTheYearAndTabsInScreenOrder) {
-    Load();
-    window.activateWindow();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window.focusWidget(), &window.Combo(1));
-    std::vector<QWidget*> expected;
-    for (int i = 1; i <= 6; ++i)
-        expected.push_back(&window.Combo(i));
-    expected.push_back(&window.XPButton(1)); // 取 消 is disabled while idle
-    expected.push_back(&window.XPButton(3));
-    for (int i = 1; i <= 4; ++i)
-        expected.push_back(&window.Check(i));
-    for (int i = 7; i <= 9; ++i)
-        expected.push_back(&window.Combo(i));
-    expected.push_back(&window.Combo(1)); // and round again
-    window.Combo(1).setFocus();
-    for (std::size_t i = 1; i < expected.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), expected[i]) << "stop " << i;
-    }
-}
-
-TEST_F(MainWindowTest, TheIconBringsADraggedWindowBackWhereItWas) {
-    Load();
-    window.move(window.pos() + QPoint(60, 40)); // dragged
-    const QPoint dragged = window.pos();
-    window.Hide();
-    window.TrayLeftClick();
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.pos(), dragged);
-}
-
-// --- The buttons
-
-TEST_F(MainWindowTest, AButtonPaintsAfreshWhenTheWindowAsksAndSitsOnTheWhiteForm) {
-    Load();
-    XPButtonWidget& reset = window.XPButton(3);
-    EXPECT_EQ(reset.Button().ContainerColour(), 0xFFFFFFu);
-    reset.Button().HoldDrawing(true);
-    reset.Button().SetCaption("X");
-    const QImage held = reset.Face();
-    reset.repaint(); // the paint notification ends the delay
-    EXPECT_NE(reset.Face(), held);
-    reset.Button().SetCaption("Y"); // and drawing goes on at once afterwards
-    EXPECT_NE(reset.Face(), held);
 }
 
 } // namespace

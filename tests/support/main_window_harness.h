@@ -41,8 +41,9 @@ struct MainWindowHarness {
                                 Combo4, Combo5,  Combo6, Combo7,    Combo8,    Combo9,    Check1,
                                 Check2, Check3,  Check4, XPButton1, XPButton2, XPButton3, Image1,
                                 Immin,  Imclose, Timer1, Timer2},
-                FrmMainServices{clock, dateText, settings, dialogs, startup, notifyIcon, countdown,
-                                urls, exit, screen, surface, mover, text}};
+                FrmMainServices{
+                    {clock, dateText, settings, dialogs, startup, countdown, urls, exit, screen},
+                    {notifyIcon, surface, mover, text}}};
 
     MainWindowHarness() { XPButton2.enabled = false; }
 

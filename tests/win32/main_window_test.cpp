@@ -201,8 +201,8 @@ protected:
     FakeUrlOpener urls;
     FakeExit exit;
     WinScreen screen;
-    MainWindow window{Instance(),
-                      {clock, dateText, settings, dialogs, startup, countdown, urls, exit, screen}};
+    MainWindow window{Instance(), SystemServices{clock, dateText, settings, dialogs, startup,
+                                                 countdown, urls, exit, screen}};
 };
 
 // --- The window

@@ -1,0 +1,76 @@
+#include "button/hosted_button.h"
+
+#include <cctype>
+
+namespace tarvenel {
+
+HostedButton::HostedButton(ButtonSurface& surface, ButtonContainer& container,
+                           const StoredButton& stored, TextRenderer& text, ButtonScreen screen)
+    : surface_(surface), container_(container), name_(stored.name), button_(*this),
+      renderer_(std::make_unique<ButtonRenderer>(button_, text, screen)), clicks_(button_),
+      view_(button_) {
+    button_.SetRenderHooks(renderer_.get());
+    button_.ReadProperties(stored.properties);
+    button_.OnResize();
+}
+
+HostedButton::~HostedButton() {
+    button_.SetRenderHooks(nullptr); // the renderer goes first
+}
+
+void HostedButton::SetMousePointer(int pointer) {
+    if (pointer == 0)
+        surface_.SetCursorPicture(nullptr);
+}
+
+void HostedButton::SetAccessKeys(const std::string& key) {
+    accessKey_ = key;
+    surface_.SetAccessKey(key);
+}
+
+void HostedButton::AccessKey() {
+    // The access-key path, which check and option buttons take too (Enter
+    // and Escape do not).
+    button_.OnAccessKey(
+        accessKey_.empty() ? 0 : std::toupper(static_cast<unsigned char>(accessKey_[0])));
+}
+
+bool HostedButton::KeyDown(int key, int shift, bool repeat) {
+    if (key == xpb::kKeyEnter && surface_.HasFocus()) {
+        Enter();
+        return false;
+    }
+    if (repeat && key == ' ')
+        return false;
+    if (key != 0)
+        button_.OnKeyDown(key, shift);
+    return true;
+}
+
+void HostedButton::KeyUp(int key, int shift) {
+    if (key != 0 && key != xpb::kKeyEnter)
+        button_.OnKeyUp(key, shift);
+}
+
+void HostedButton::KeyPress(int character) {
+    if (character >= 8 && character < 128)
+        button_.OnKeyPress(character);
+}
+
+void HostedButton::FocusChanged(bool gotFocus) {
+    if (gotFocus)
+        button_.OnGotFocus();
+    button_.OnAmbientChanged("DisplayAsDefault");
+}
+
+void HostedButton::PostKeyDownToContainer(int virtualKey, std::uint32_t) {
+    // Right and down go forward, left and up back, as a form's tab order does.
+    surface_.MoveFocus(virtualKey == 39 || virtualKey == 40);
+}
+
+void HostedButton::Redraw() {
+    face_ = renderer_->Paint();
+    surface_.Show(face_);
+}
+
+} // namespace tarvenel
