@@ -10,7 +10,7 @@ TARVENEL_BUILD_PACKAGES=(
     qt6-base-dev fonts-wqy-zenhei fonts-wqy-microhei xvfb xdotool trayer imagemagick x11-utils dbus-daemon
     openbox
     # The packages (scripts/package) and the tools that check them.
-    dpkg-dev file lintian desktop-file-utils appstream
+    dpkg-dev file nsis lintian desktop-file-utils appstream
 )
 
 # ensure_packages PKG...: installs whichever of PKG is missing.

@@ -542,6 +542,12 @@ def main():
     for name, img in images.items():
         assert img.mode == "RGBA"
         img.save(os.path.join(HERE, name), optimize=True)
+    # The Windows setup program's icon, at the sizes Explorer shows (PNG
+    # images inside, as Windows Vista and later read them).
+    ico_sizes = (256, 16, 32, 48)
+    ico = [images[f"icon{size}.png"] for size in ico_sizes]
+    ico[0].save(os.path.join(HERE, "tarvenel.ico"), sizes=[(s, s) for s in ico_sizes],
+                append_images=ico[1:])
     if len(sys.argv) == 3 and sys.argv[1] == "--mock":
         hovers = [(images["min_hover.png"], (334, 5)), (images["close_pressed.png"], (355, 5))]
         write_previews(sys.argv[2], images, skin, images["icon16.png"], images["tick.png"], hovers)
