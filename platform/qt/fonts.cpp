@@ -18,6 +18,9 @@ QFont ToQFont(const FontSpec& spec) {
     return font;
 }
 
+// fonts.conf lies beside the executable in the build tree and in
+// <prefix>/share/tarvenel once installed; both are found from the executable,
+// so that any prefix works.
 void UseShippedFontConfig() {
     if (std::getenv("FONTCONFIG_FILE"))
         return;
@@ -25,9 +28,13 @@ void UseShippedFontConfig() {
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error)
         return;
-    const auto conf = exe.parent_path() / "fonts.conf";
-    if (std::filesystem::exists(conf, error))
-        ::setenv("FONTCONFIG_FILE", conf.c_str(), 1);
+    const auto dir = exe.parent_path();
+    for (const auto& conf : {dir / "fonts.conf", dir.parent_path() / "share/tarvenel/fonts.conf"}) {
+        if (std::filesystem::exists(conf, error)) {
+            ::setenv("FONTCONFIG_FILE", conf.c_str(), 1);
+            return;
+        }
+    }
 }
 
 } // namespace tarvenel::qt

@@ -238,8 +238,8 @@ def power_glyph(d, cx, cy, radius, stroke, fill):
                         fill=fill)
 
 
-def shaded_disc(size, box, light, dark, rim):
-    """A round button lit from the top left, with a one-pixel rim."""
+def shaded_disc(size, box, light, dark, rim, rim_w=S):
+    """A round button lit from the top left, with a rim (one pixel unless told)."""
     x0, y0, x1, y1 = box
     layer = Image.new("RGBA", size, (0, 0, 0, 0))
     fill = Image.new("RGBA", size)
@@ -252,13 +252,13 @@ def shaded_disc(size, box, light, dark, rim):
     layer.paste(Image.new("RGBA", size, rim + (255,)), (0, 0),
                 mask_image(size, lambda d: d.ellipse(box, fill=255)))
     layer.paste(fill, (0, 0), mask_image(size, lambda d: d.ellipse(
-        (x0 + S, y0 + S, x1 - S, y1 - S), fill=255)))
+        (x0 + rim_w, y0 + rim_w, x1 - rim_w, y1 - rim_w), fill=255)))
     return layer
 
 
-def clock_face(n, clock_box, rim_w):
+def clock_face(n, clock_box, rim_w, line=S):
     """A clock with a shaded blue rim and a white face; returns it and its face box."""
-    img = shaded_disc((n, n), clock_box, (90, 166, 255), (0, 60, 190), FRAME_OUTLINE)
+    img = shaded_disc((n, n), clock_box, (90, 166, 255), (0, 60, 190), FRAME_OUTLINE, line)
     x0, y0, x1, y1 = clock_box
     face_box = (x0 + rim_w, y0 + rim_w, x1 - rim_w, y1 - rim_w)
     face = Image.new("RGBA", (n, n))
@@ -272,13 +272,15 @@ def clock_face(n, clock_box, rim_w):
     return img, face_box
 
 
-def add_power_badge(img, badge_box, glyph_r, glyph_w):
+def add_power_badge(img, badge_box, glyph_r, glyph_w, line=S):
     """The red power badge over the lower right, parted from the clock by a gap."""
     n = img.size[0]
     bx0, by0, bx1, by1 = badge_box
-    gap = mask_image((n, n), lambda d: d.ellipse((bx0 - S, by0 - S, bx1 + S, by1 + S), fill=255))
+    gap = mask_image((n, n), lambda d: d.ellipse((bx0 - line, by0 - line, bx1 + line, by1 + line),
+                                                 fill=255))
     img.putalpha(ImageChops.subtract(img.getchannel("A"), gap))
-    img.alpha_composite(shaded_disc((n, n), badge_box, POWER_RED_LIGHT, POWER_RED, POWER_RED_DARK))
+    img.alpha_composite(shaded_disc((n, n), badge_box, POWER_RED_LIGHT, POWER_RED, POWER_RED_DARK,
+                                    line))
     if glyph_r == 0:
         return  # the caller sets the glyph by hand
     glyph = Image.new("L", (n, n), 0)
@@ -291,26 +293,34 @@ HAND_COLOUR = (24, 32, 64, 255)
 
 
 def make_icon32():
-    n = 32 * S
-    img, face_box = clock_face(n, (0, 0, 27 * S - 1, 27 * S - 1), 3 * S)
-    cx = cy = 27 * S / 2
-    rad = 27 * S / 2
+    return make_icon(32)
+
+
+def make_icon(size):
+    """The program icon drawn at SIZE pixels: the 32 px design, every length
+    scaled (16 px has a design of its own)."""
+    u = size * S // 32  # one pixel of the 32 px design
+    n = size * S
+    c = 27 * u  # the clock's diameter
+    img, face_box = clock_face(n, (0, 0, c - 1, c - 1), 3 * u, u)
+    cx = cy = c / 2
+    rad = c / 2
     d = ImageDraw.Draw(img)
     fr = (face_box[2] - face_box[0]) / 2
     for ang in (0, 90, 180, 270):  # hour marks at 12, 3, 6 and 9
         ca, sa = math.cos(math.radians(ang)), math.sin(math.radians(ang))
-        p = (cx + ca * (fr - 1.0 * S), cy + sa * (fr - 1.0 * S))
-        q = (cx + ca * (fr - 3.5 * S), cy + sa * (fr - 3.5 * S))
-        d.line((p, q), fill=(40, 60, 110, 255), width=int(1.5 * S))
+        p = (cx + ca * (fr - 1.0 * u), cy + sa * (fr - 1.0 * u))
+        q = (cx + ca * (fr - 3.5 * u), cy + sa * (fr - 3.5 * u))
+        d.line((p, q), fill=(40, 60, 110, 255), width=int(1.5 * u))
     # Hands at ten past ten, the way clocks pose for pictures.
-    hw = 2 * S
+    hw = 2 * u
     for ang, length in ((-150, 0.48), (-30, 0.70)):
         ex = cx + math.cos(math.radians(ang)) * rad * length
         ey = cy + math.sin(math.radians(ang)) * rad * length
         d.line(((cx, cy), (ex, ey)), fill=HAND_COLOUR, width=hw)
         d.ellipse((ex - hw / 2, ey - hw / 2, ex + hw / 2, ey + hw / 2), fill=HAND_COLOUR)
     d.ellipse((cx - hw, cy - hw, cx + hw, cy + hw), fill=HAND_COLOUR)
-    add_power_badge(img, (16 * S, 16 * S, 32 * S - 1, 32 * S - 1), 4.4 * S, 2 * S)
+    add_power_badge(img, (16 * u, 16 * u, n - 1, n - 1), 4.4 * u, 2 * u, u)
     return down(img)
 
 
@@ -526,9 +536,18 @@ def main():
         "tick.png": make_tick(),
         "countdown_icon16.png": make_countdown_icon(),
     }
+    # The larger sizes serve the desktop's application menu (hicolor theme).
+    for size in (48, 64, 128, 256):
+        images[f"icon{size}.png"] = make_icon(size)
     for name, img in images.items():
         assert img.mode == "RGBA"
         img.save(os.path.join(HERE, name), optimize=True)
+    # The Windows setup program's icon, at the sizes Explorer shows (PNG
+    # images inside, as Windows Vista and later read them).
+    ico_sizes = (256, 16, 32, 48)
+    ico = [images[f"icon{size}.png"] for size in ico_sizes]
+    ico[0].save(os.path.join(HERE, "tarvenel.ico"), sizes=[(s, s) for s in ico_sizes],
+                append_images=ico[1:])
     if len(sys.argv) == 3 and sys.argv[1] == "--mock":
         hovers = [(images["min_hover.png"], (334, 5)), (images["close_pressed.png"], (355, 5))]
         write_previews(sys.argv[2], images, skin, images["icon16.png"], images["tick.png"], hovers)
