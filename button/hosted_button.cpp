@@ -64,6 +64,9 @@ void HostedButton::FocusChanged(bool gotFocus) {
     if (gotFocus)
         button_.OnGotFocus();
     button_.OnAmbientChanged("DisplayAsDefault");
+    // The focused button is the default one, the one Enter presses.
+    if (loaded_)
+        surface_.AccessibleChanged(AccessibleChange::State);
 }
 
 AccessibleInfo HostedButton::Accessible() const {

@@ -139,6 +139,7 @@ void AnnounceChange(QWidget& widget, AccessibleChange change) {
     QAccessible::State changed;
     changed.disabled = true;
     changed.checked = true;
+    changed.defaultButton = true;
     QAccessibleStateChangeEvent event(&widget, changed);
     QAccessible::updateAccessibility(&event);
 }

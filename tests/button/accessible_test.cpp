@@ -80,6 +80,7 @@ TEST(ButtonAccessible, StatesFollowTheButton) {
     rig.button.FocusChanged(true);
     EXPECT_TRUE(rig.button.Accessible().state.focused);
     EXPECT_TRUE(rig.button.Accessible().state.isDefault);
+    EXPECT_EQ(rig.surface.changes, std::vector{AccessibleChange::State});
     rig.button.View().SetEnabled(false);
     EXPECT_FALSE(rig.button.Accessible().state.enabled);
 }
