@@ -164,6 +164,8 @@ public:
     void LinkClick(int index); // 0 Label2, 1 Label3, 2 LbBR
     void CaptionImageMouse(int index, MouseAction action);
     void CaptionImageClick(int index);
+    // A screen reader presses a caption image: what a click of the mouse runs.
+    void CaptionImagePress(int index);
 
     const ScheduleState& State() const { return state_; }
     int WinLeft() const { return frame_.Position().left; }

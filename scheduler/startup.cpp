@@ -102,6 +102,12 @@ void FrmMain::CaptionImageClick(int index) {
         Imclose_Click();
 }
 
+void FrmMain::CaptionImagePress(int index) {
+    CaptionImageMouse(index, MouseAction::Down);
+    CaptionImageMouse(index, MouseAction::Up);
+    CaptionImageClick(index);
+}
+
 void FrmMain::LinkClick(int index) {
     static constexpr void (FrmMain::*kClicks[])() = {&FrmMain::Label2_Click, &FrmMain::Label3_Click,
                                                      &FrmMain::LbBR_Click};

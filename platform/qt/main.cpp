@@ -4,6 +4,7 @@
 
 #include "app/version.h"
 
+#include "platform/qt/accessibility.h"
 #include "platform/qt/countdown_dialog.h"
 #include "platform/qt/desktop_services.h"
 #include "platform/qt/display_platform.h"
@@ -43,6 +44,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(ProgramIcon());
     // Hiding to the tray and closing a message box must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    InstallAccessibility();
 
     LocalClock clock;
     LocaleDateTimeText dateText;

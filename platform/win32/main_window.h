@@ -103,6 +103,8 @@ private:
     std::map<std::string, HWND> named_;
     std::map<HWND, const ControlDesign*> designs_;
     std::array<WinLabel, 5> labels_;
+    // Label2, Label3 and LbBR as links to screen readers.
+    std::array<std::unique_ptr<WindowAccessibility>, 3> links_;
     std::array<WinComboBox, 9> combos_;
     std::array<WinCheckBox, 4> checks_;
     ButtonContainer buttonContainer_{frm_main_design::kBackColour};
