@@ -4,6 +4,7 @@
 
 #include "app/version.h"
 
+#include "platform/qt/command_channel.h"
 #include "platform/qt/countdown_dialog.h"
 #include "platform/qt/desktop_services.h"
 #include "platform/qt/display_platform.h"
@@ -30,6 +31,10 @@ public:
 int main(int argc, char* argv[]) {
     using namespace tarvenel;
     using namespace tarvenel::qt;
+
+    // With arguments the program is a command for the copy that runs.
+    if (argc > 1)
+        return RunFromTerminal(argc, argv);
 
     // A second copy ends before it shows or reads anything.
     LockFileInstanceGuard guard;
@@ -66,6 +71,12 @@ int main(int argc, char* argv[]) {
     dialogs.SetParent(&window);
     countdown.SetRestoreTimer(window.RestoreTimer());
     tray.SetOnLeftClick([&window] { window.TrayLeftClick(); });
+
+    // Requests are answered from the event loop, so they never interleave
+    // with the load sequence; a box it shows sends them away as busy.
+    CommandServer commands(
+        [&window](std::string_view request) { return window.Logic().AnswerRequest(request); });
+    commands.Listen();
 
     window.Logic().Form_Load();
     return QApplication::exec();
