@@ -77,7 +77,7 @@ check_countdown_cancel() {
 # it starts must not hold the pipe open. Leaves the target in $armed.
 check_arming_starts_a_copy() {
     local start=$SECONDS
-    armed=$(timeout --kill-after=5 60 "${cli_program[@]}" --in 10m | tr -d '\r') ||
+    armed=$(timeout --kill-after=5 60 "${cli_program[@]}" --in 10m | timeout 30 tr -d '\r') ||
         fail "arming without a copy failed: $armed"
     [ $((SECONDS - start)) -lt 30 ] || fail "the command waited for the program"
     grep -q '^armed ' <<<"$armed" || fail "arming without a copy said: $armed"
