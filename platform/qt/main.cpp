@@ -1,6 +1,7 @@
 // Tarvenel on Linux: wires the Qt adapters to the core and runs the loop.
 #include <QApplication>
 #include <QDBusConnection>
+#include <string_view>
 
 #include "app/version.h"
 
@@ -26,6 +27,17 @@ public:
     void End() override { QCoreApplication::exit(0); }
 };
 
+// Qt's own options (-session from a session manager restoring the program,
+// -platform, -style ...) start the window as they always did; everything
+// else, a stray word included, is the command line's.
+bool IsCommandLine(int argc, char* argv[]) {
+    if (argc < 2)
+        return false;
+    const std::string_view first = argv[1];
+    const bool qtOption = first.size() > 1 && first[0] == '-' && first[1] != '-';
+    return first == "-h" || !qtOption;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -33,7 +45,7 @@ int main(int argc, char* argv[]) {
     using namespace tarvenel::qt;
 
     // With arguments the program is a command for the copy that runs.
-    if (argc > 1)
+    if (IsCommandLine(argc, argv))
         return RunFromTerminal(argc, argv);
 
     // A second copy ends before it shows or reads anything.

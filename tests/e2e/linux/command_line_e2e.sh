@@ -28,6 +28,10 @@ check_without_copy
 
 step "a second process arms the running copy, which hides to the tray"
 start_program
+# Qt's own options still start the window: here a second copy, which ends
+# silently.
+timeout 10 "$program" -platform xcb >"$work/qt-option" 2>&1 || fail "-platform xcb failed"
+[ ! -s "$work/qt-option" ] || fail "-platform xcb said: $(cat "$work/qt-option")"
 mode=$(stat -c %a "$socket")
 [ "${mode:1}" = 00 ] || fail "the socket is open to others: $mode"
 check_arming
