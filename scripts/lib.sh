@@ -8,7 +8,7 @@ TARVENEL_BUILD_PACKAGES=(
     g++-mingw-w64-x86-64-posix wine wine64
     # The Linux program, and its headless runs and end-to-end tests.
     qt6-base-dev fonts-wqy-zenhei fonts-wqy-microhei xvfb xdotool trayer imagemagick x11-utils dbus-daemon
-    openbox
+    openbox socat
     # What a screen reader sees of the Linux program (AT-SPI).
     at-spi2-core python3-pyatspi
     # The packages (scripts/package) and the tools that check them.

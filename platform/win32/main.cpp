@@ -6,6 +6,7 @@
 #include <objbase.h>
 
 #include "platform/win32/button_window.h"
+#include "platform/win32/command_channel.h"
 #include "platform/win32/end_window.h"
 #include "platform/win32/image_window.h"
 #include "platform/win32/main_window.h"
@@ -118,5 +119,8 @@ int Run(HINSTANCE instance) {
 } // namespace tarvenel::win32
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    // With arguments the program is a command for the copy that runs.
+    if (tarvenel::win32::HasArguments())
+        return tarvenel::win32::RunFromTerminal();
     return tarvenel::win32::Run(instance);
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/win32/command_channel.h"
 #include "platform/win32/gdi_bridge.h"
 #include "platform/win32/main_window_ids.h"
 #include "platform/win32/wide.h"
@@ -14,7 +15,7 @@
 namespace tarvenel::win32 {
 namespace {
 
-constexpr wchar_t kClassName[] = L"Tarvenel.Main";
+constexpr const wchar_t* kClassName = MainWindow::kClassName;
 namespace D = frm_main_design;
 
 RECT Pixels(const ControlDesign& d) {
@@ -319,6 +320,9 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         Unload();
         return 0;
+    case WM_COPYDATA:
+        return AnswerCopyData(*frm_, window_, reinterpret_cast<HWND>(wParam),
+                              reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     case WM_QUERYENDSESSION:
         return TRUE;
     case WM_ENDSESSION:

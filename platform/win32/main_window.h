@@ -26,6 +26,8 @@ public:
     MainWindow(HINSTANCE instance, SystemServices services);
     ~MainWindow() override;
     static void Register(HINSTANCE instance);
+    // The window class, by which the command line finds the running copy.
+    static constexpr const wchar_t* kClassName = L"Tarvenel.Main";
 
     // Makes the hidden window with its controls; false when the system refused.
     bool Create();
