@@ -9,6 +9,8 @@ TARVENEL_BUILD_PACKAGES=(
     # The Linux program, and its headless runs and end-to-end tests.
     qt6-base-dev fonts-wqy-zenhei fonts-wqy-microhei xvfb xdotool trayer imagemagick x11-utils dbus-daemon
     openbox
+    # The sanitizer build and the fuzz targets (libFuzzer comes with clang's runtimes).
+    clang libclang-rt-dev
     # The packages (scripts/package) and the tools that check them.
     dpkg-dev file nsis lintian desktop-file-utils appstream
 )
