@@ -90,12 +90,7 @@ TEST_P(ClockJumps, FireOnceAtTheRightMomentWithTheClockLineRight) {
     MainWindowHarness h;
     h.settings.Seed("MsgOK", "0");
     h.LoadAt(LocalTime(utc));
-    h.Combo1.text = std::to_string(c.target.year) + "年";
-    h.Combo2.text = std::to_string(c.target.month) + "月";
-    h.Combo3.text = std::to_string(c.target.day) + "日";
-    h.Combo4.text = std::to_string(c.target.hour) + "时";
-    h.Combo5.text = std::to_string(c.target.minute) + "分";
-    h.Combo6.text = std::to_string(c.target.second) + "秒";
+    h.TypeTarget(c.target);
     h.frm.ArmSchedule();
     ASSERT_EQ(h.frm.State().IsArmed, *c.firedAt != '\0') << h.LastMessage();
 

@@ -50,12 +50,7 @@ std::vector<std::size_t> Sizes(const MainWindowHarness& h) {
 void Cycle(MainWindowHarness& h, bool fire) {
     h.frm.ResetSelectors();
     const CivilDateTime t = ToCivil(h.clock.now + 2 / 24.0);
-    h.Combo1.text = std::to_string(t.year) + "年";
-    h.Combo2.text = std::to_string(t.month) + "月";
-    h.Combo3.text = std::to_string(t.day) + "日";
-    h.Combo4.text = std::to_string(t.hour) + "时";
-    h.Combo5.text = std::to_string(t.minute) + "分";
-    h.Combo6.text = std::to_string(t.second) + "秒";
+    h.TypeTarget(t);
     h.frm.ArmSchedule();
     ASSERT_TRUE(h.frm.State().IsArmed);
     if (fire) {
