@@ -67,5 +67,15 @@ TEST(PngTest, PaletteIndexBeyondThePaletteIsOpaqueBlack) {
     EXPECT_EQ(decoded.At(1, 0), 0xFF000000u);
 }
 
+// Empty IDAT chunks are allowed; the decoder copied "nothing" into a buffer
+// it had not made yet (undefined, caught by UBSan, found by fuzzing).
+TEST(PngTest, EmptyDataChunksChangeNothing) {
+    const Bitmap bitmap(4, 3, 0xFF336699u);
+    std::vector<unsigned char> png = test::EncodePng(bitmap);
+    const unsigned char emptyIdat[] = {0, 0, 0, 0, 'I', 'D', 'A', 'T', 0x35, 0xAF, 0x06, 0x1E};
+    png.insert(png.begin() + 33, std::begin(emptyIdat), std::end(emptyIdat)); // after IHDR
+    EXPECT_TRUE(DecodePng(png).SamePixels(bitmap));
+}
+
 } // namespace
 } // namespace tarvenel
