@@ -11,6 +11,10 @@ TARVENEL_BUILD_PACKAGES=(
     openbox socat
     # What a screen reader sees of the Linux program (AT-SPI).
     at-spi2-core python3-pyatspi
+    # The sanitizer build and the fuzz targets (libFuzzer comes with clang's runtimes).
+    clang libclang-rt-dev
+    # Real time zones for the daylight-saving tests.
+    tzdata
     # The packages (scripts/package) and the tools that check them.
     dpkg-dev file nsis lintian desktop-file-utils appstream
 )
