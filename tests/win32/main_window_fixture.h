@@ -151,17 +151,17 @@ protected:
     // The left (or another) button pressed and released at a point of a
     // control, as the mouse does it.
     void Press(HWND control, int x, int y, DWORD down = MOUSEEVENTF_LEFTDOWN) {
-        const POINT p = OnScreen(control, x, y);
-        SetCursorPos(p.x, p.y);
-        Pump(Main(), 30);
-        SendMouse(down);
-        Pump(Main());
+        MouseAt(control, x, y, down);
     }
     void Release(HWND control, int x, int y, DWORD up = MOUSEEVENTF_LEFTUP) {
+        MouseAt(control, x, y, up);
+    }
+    // The cursor moved to a point of a control, then one mouse event there.
+    void MouseAt(HWND control, int x, int y, DWORD event) {
         const POINT p = OnScreen(control, x, y);
         SetCursorPos(p.x, p.y);
         Pump(Main(), 30);
-        SendMouse(up);
+        SendMouse(event);
         Pump(Main());
     }
     void Click(HWND control, int x = -1, int y = -1) {
