@@ -4,11 +4,18 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <sys/stat.h>
 
 #include "platform/qt/qt_string.h"
 
 namespace tarvenel::qt {
 namespace {
+
+// The file's inode, 0 when there is none.
+ino_t FileNumber(const QString& path) {
+    struct stat info {};
+    return stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+}
 
 QString KeyOf(const std::string& section, const std::string& key) {
     return ToQt(section) + QLatin1Char('/') + ToQt(key);
@@ -42,10 +49,16 @@ bool IniSettingsStore::Write(const std::string& app, const std::string& section,
     const QString path = FileOf(app);
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
+    const ino_t before = FileNumber(path);
     QSettings file(path, QSettings::IniFormat);
     file.setValue(KeyOf(section, key), ToQt(text));
     file.sync();
-    return file.status() == QSettings::NoError;
+    if (file.status() != QSettings::FormatError)
+        return file.status() == QSettings::NoError;
+    // QSettings keeps the first error it meets, so a damaged file's parse
+    // error hides whether the write itself worked. A written file is a new
+    // one renamed into place (a write is never made in place).
+    return FileNumber(path) != before;
 }
 
 } // namespace tarvenel::qt

@@ -49,6 +49,22 @@ TEST(IniSettingsStore, ReportsAWriteThatCannotReachTheDisk) {
     EXPECT_FALSE(store.Write("Tarvenel", "SetLog", "MsgOK", "1"));
 }
 
+TEST(IniSettingsStore, AFileItCannotParseIsWrittenOverAndTheWriteReportedAsDone) {
+    QTemporaryDir config;
+    ASSERT_TRUE(QDir().mkpath(config.path() + "/Tarvenel"));
+    QFile file(config.path() + "/Tarvenel/Tarvenel.ini");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    // Binary junk: a stray quote or backslash at the end of a line is what
+    // QSettings calls a format error.
+    file.write(QByteArray("\x01\"\\\n\xff\xfe[SetLog\n=\"\x00\x00\n", 19));
+    file.close();
+    IniSettingsStore store(config.path());
+    EXPECT_EQ(store.Read("Tarvenel", "SetLog", "MsgOK"), std::nullopt);
+    EXPECT_TRUE(store.Write("Tarvenel", "SetLog", "MsgOK", "0"));
+    EXPECT_EQ(store.Read("Tarvenel", "SetLog", "MsgOK"), "0");
+    EXPECT_TRUE(ReadAll(file.fileName()).contains("MsgOK=0\n"));
+}
+
 TEST(XdgAutostartEntry, SwitchedOnStartsExactlyTheProgramAndSwitchedOffStaysHidden) {
     QTemporaryDir config;
     const QString file = config.path() + "/autostart/tarvenel.desktop";
@@ -111,6 +127,18 @@ TEST(LockFileInstanceGuard, OnlyTheFirstCopyRunsUntilItEnds) {
     }
     LockFileInstanceGuard third(lock);
     EXPECT_FALSE(third.AnotherInstanceRunning());
+}
+
+TEST(LockFileInstanceGuard, ALockThatCannotBeMadeIsReportedNotTakenForAnotherCopy) {
+    QTemporaryDir runtime;
+    for (const QString& lock : {runtime.path() + "/missing/tarvenel.lock", QString()}) {
+        LockFileInstanceGuard guard(lock);
+        EXPECT_FALSE(guard.AnotherInstanceRunning());
+        EXPECT_NE(guard.Problem().find("无法创建单实例锁文件"), std::string::npos);
+    }
+    LockFileInstanceGuard held(runtime.path() + "/tarvenel.lock");
+    EXPECT_FALSE(held.AnotherInstanceRunning());
+    EXPECT_EQ(held.Problem(), "");
 }
 
 TEST(LocaleDateTimeText, LongTimeNamesNoTimeZone) {
