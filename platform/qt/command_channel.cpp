@@ -25,8 +25,10 @@ constexpr int kStartTimeoutMs = 20000;
 } // namespace
 
 QString CommandSocketPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
-           QStringLiteral("/tarvenel.socket");
+    // Empty (no socket) rather than one in the root folder when there is no
+    // runtime directory at all.
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return runtime.isEmpty() ? QString() : runtime + QStringLiteral("/tarvenel.socket");
 }
 
 CommandServer::CommandServer(Answer answer, QString path)

@@ -63,11 +63,15 @@ void DesktopUrlOpener::Open(const std::string& url) {
     QDesktopServices::openUrl(QUrl(ToQt(url)));
 }
 
-LockFileInstanceGuard::LockFileInstanceGuard(QString lockFile) : lock_(std::move(lockFile)) {}
+LockFileInstanceGuard::LockFileInstanceGuard(QString lockFile)
+    : file_(std::move(lockFile)), lock_(file_) {}
 
 QString LockFileInstanceGuard::DefaultLockFile() {
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
-           QStringLiteral("/tarvenel.lock");
+    // Qt already falls back to a private folder under the temporary folder
+    // when XDG_RUNTIME_DIR is unset or not the user's; empty means even that
+    // failed, and the root folder is no place for the lock.
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return runtime.isEmpty() ? QString() : runtime + QStringLiteral("/tarvenel.lock");
 }
 
 bool LockFileInstanceGuard::AnotherInstanceRunning() {
@@ -75,7 +79,14 @@ bool LockFileInstanceGuard::AnotherInstanceRunning() {
         return false;
     // A lock left by a copy that crashed names a dead process; QLockFile
     // takes it over.
-    return !lock_.tryLock(0) && lock_.error() == QLockFile::LockFailedError;
+    if (!file_.isEmpty() && lock_.tryLock(0))
+        return false;
+    if (!file_.isEmpty() && lock_.error() == QLockFile::LockFailedError)
+        return true;
+    problem_ = "无法创建单实例锁文件" + (file_.isEmpty() ? std::string() : " " + FromQt(file_)) +
+               "。\r\n程序会继续运行，但不能阻止同时运行多个副本。\r\n"
+               "请检查 XDG_RUNTIME_DIR 所指的目录是否存在并可以写入。";
+    return false;
 }
 
 } // namespace tarvenel::qt

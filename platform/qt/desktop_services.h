@@ -42,11 +42,18 @@ public:
 class LockFileInstanceGuard : public InstanceGuard {
 public:
     explicit LockFileInstanceGuard(QString lockFile = DefaultLockFile());
+    // Empty when there is no usable runtime directory at all.
     static QString DefaultLockFile();
     bool AnotherInstanceRunning() override;
+    // When the lock could not be made at all the program still runs, but a
+    // second copy can no longer be kept out: this says so for its user
+    // (empty otherwise).
+    std::string Problem() const { return problem_; }
 
 private:
+    QString file_;
     QLockFile lock_;
+    std::string problem_;
 };
 
 } // namespace tarvenel::qt

@@ -1,6 +1,7 @@
 // Tarvenel on Linux: wires the Qt adapters to the core and runs the loop.
 #include <QApplication>
 #include <QDBusConnection>
+#include <optional>
 #include <string_view>
 
 #include "app/version.h"
@@ -18,6 +19,7 @@
 #include "platform/qt/pictures.h"
 #include "platform/qt/tray_icon.h"
 #include "platform/qt/xdg_autostart.h"
+#include "preferences/option_switches.h"
 
 namespace {
 
@@ -70,10 +72,13 @@ int main(int argc, char* argv[]) {
     XdgAutostartEntry startup(XdgAutostartEntry::DefaultFile(),
                               QCoreApplication::applicationFilePath());
     TrayIcon tray;
-    LogindPowerRequester logind(QDBusConnection::systemBus());
+    // In dry-run mode the system bus is never even connected to.
     const auto dryRunFile = DryRunFileFromEnvironment();
     DryRunRequester dryRun(dryRunFile.value_or(""));
-    PowerRequester& power = dryRunFile ? static_cast<PowerRequester&>(dryRun) : logind;
+    std::optional<LogindPowerRequester> logind;
+    if (!dryRunFile)
+        logind.emplace(QDBusConnection::systemBus());
+    PowerRequester& power = dryRunFile ? static_cast<PowerRequester&>(dryRun) : *logind;
     CountdownLauncher countdown({power, dialogs}, MakeEndDialog);
     DesktopUrlOpener urls;
     QuitProgram exit;
@@ -92,6 +97,9 @@ int main(int argc, char* argv[]) {
         [&window](std::string_view request) { return window.Logic().AnswerRequest(request); });
     commands.Listen();
 
+    // Said before the window loads, which may arm and hide it at once.
+    if (!guard.Problem().empty())
+        ShowMessage(dialogs, guard.Problem(), mb::kIconExclamation);
     window.Logic().Form_Load();
     return QApplication::exec();
 }
