@@ -51,7 +51,7 @@ new_prefix() {
 
 # start_display: a virtual X server on a free display number.
 start_display() {
-    local fifo=$E2E_DIR/display.$$
+    local fifo=$E2E_DIR/display.$BASHPID
     mkfifo "$fifo"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
     XVFB_PID=$!

@@ -14,6 +14,7 @@
 program=$(realpath "$1")
 shots_out=${2:-}
 source "$(dirname "$0")/session.sh"
+source "$(dirname "$0")/../race_checks.sh"
 # Lanes run in subshells: their processes are recorded here and ended too.
 trap 'while read -r pid; do kill "$pid" 2>/dev/null || true; done <"$work/lane-pids"; cleanup' EXIT
 touch "$work/lane-pids"
@@ -59,7 +60,7 @@ DISPLAY=$display2 start_tray
 
 # --- Lane: two copies at once. A gate held here lets both go together.
 race() {
-    local round a b loser survivor code
+    local round
     export QT_QPA_PLATFORM=offscreen TMPDIR=$work/tmp XDG_CONFIG_HOME=$work/race-config
     mkdir -p "$TMPDIR" "$work/run-race" "$work/run-foreign" && chmod 700 "$work/run-race"
     # A runtime directory owned by someone else, which Qt will not use.
@@ -70,21 +71,7 @@ race() {
         46) export XDG_RUNTIME_DIR=$work/run-foreign ;;
         *) [ $round -gt 40 ] || export XDG_RUNTIME_DIR=$work/run-race ;;
         esac
-        exec 9>"$work/gate"
-        flock -x 9
-        (flock -s 8 && exec "$program") 8<"$work/gate" >>"$work/race.log" 2>&1 &
-        a=$!
-        (flock -s 8 && exec "$program") 8<"$work/gate" >>"$work/race.log" 2>&1 &
-        b=$!
-        echo "$a" >>"$work/lane-pids" && echo "$b" >>"$work/lane-pids"
-        sleep 0.05
-        flock -u 9
-        wait_for 10 eval '! kill -0 $a 2>/dev/null || ! kill -0 $b 2>/dev/null' ||
-            fail "race $round: both copies run"
-        if kill -0 "$a" 2>/dev/null; then survivor=$a loser=$b; else survivor=$b loser=$a; fi
-        code=0
-        wait "$loser" || code=$?
-        [ $code = 0 ] || fail "race $round: the second copy ended with $code"
+        race_pair "$round" "$work/gate" "$work/lane-pids" "$work/race.log" "$program"
         sleep 0.2
         kill -0 "$survivor" 2>/dev/null || fail "race $round: no copy survived"
         kill "$survivor" && wait "$survivor" 2>/dev/null || true
