@@ -20,15 +20,17 @@ ensure_template_prefix
 main_title='Tarvenel 1.5.0'
 
 dry_run() {
-    local box
+    local box target
     trap cleanup EXIT
     new_prefix hostile-dry-run
     start_display
     echo "$XVFB_PID" >>"$lane_pids"
-    seed_default_time 35 >/dev/null
+    # Armed at start a minute ahead: room for a slow start beside the race.
+    target=$(seed_default_time 60)
     start_program "TARVENEL_DRY_RUN=Z:\\no\\such\\folder\\dry-run.txt"
     wait_for 60 has_window "$main_title" || fail "dry run: no main window"
-    wait_for 60 has_visible_window '正在准备关机…' || fail "dry run: no countdown"
+    [ $((target - $(date +%s))) -ge 30 ] || fail "dry run: the program took too long to start"
+    wait_for 70 has_visible_window '正在准备关机…' || fail "dry run: no countdown"
     settle
     box=$(visible_window_of '正在准备关机…')
     xdotool windowactivate --sync "$box" >/dev/null 2>&1 || xdotool windowfocus "$box" || true
