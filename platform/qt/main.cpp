@@ -4,6 +4,7 @@
 
 #include "app/version.h"
 
+#include "platform/qt/caret_rest.h"
 #include "platform/qt/countdown_dialog.h"
 #include "platform/qt/desktop_services.h"
 #include "platform/qt/display_platform.h"
@@ -38,11 +39,13 @@ int main(int argc, char* argv[]) {
 
     UseShippedFontConfig();
     PreferX11Display();
+    PreferPlainImageTransfer();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kAppTitle));
     QApplication::setWindowIcon(ProgramIcon());
     // Hiding to the tray and closing a message box must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    CaretRest caret;
 
     LocalClock clock;
     LocaleDateTimeText dateText;

@@ -75,7 +75,8 @@ MainWindow::MainWindow(const SystemServices& services, NotifyIcon& notifyIcon)
               QPixmap::fromImage(ArtworkImage(faces[2 * i])),
               QPixmap::fromImage(ArtworkImage(faces[2 * i + 1])), this);
       })),
-      timer1_(1000, true, [this] { frm_.ClockTick(); }),
+      timer1_(
+          1000, true, [this] { frm_.ClockTick(); }, TimerAdapter::Rhythm::WallClockSeconds),
       timer2_(1, false, [this] { frm_.RestoreAfterCancel(); }),
       frm_(FrmMainControls{*this,
                            *labels_[0],

@@ -276,9 +276,10 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         OnCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_TIMER:
-        if (wParam == timer1_.Id() && timer1_.Enabled())
+        if (wParam == timer1_.Id() && timer1_.Enabled()) {
+            timer1_.Ticked();
             frm_->ClockTick();
-        else if (wParam == timer2_.Id() && timer2_.Enabled())
+        } else if (wParam == timer2_.Id() && timer2_.Enabled())
             frm_->RestoreAfterCancel();
         return 0;
     case WM_MOUSEMOVE:

@@ -114,7 +114,7 @@ private:
     HWND pressedLink_ = nullptr;    // the link the left button went down on
     unsigned checkPresses_[4] = {}; // buttons that went down on each box
     bool releasingCheck_ = false;   // a box is handling a mouse release
-    WinTimer timer1_{1, 1000, true};
+    WinTimer timer1_{1, 1000, true, WinTimer::Rhythm::WallClockSeconds};
     WinTimer timer2_{2, 1, false};
     std::unique_ptr<WinNotifyIcon> notifyIcon_;
     std::unique_ptr<FrmMain> frm_;
