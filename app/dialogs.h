@@ -27,4 +27,25 @@ public:
     virtual int MessageBox(const std::string& text, int style, const std::string& caption) = 0;
 };
 
+// Counts the boxes that are up. A box's loop keeps delivering the program's
+// other events, so a request from outside can arrive while a handler waits
+// for an answer; this tells it so.
+class CountedDialogs : public Dialogs {
+public:
+    explicit CountedDialogs(Dialogs& inner) : inner_(inner) {}
+    int MessageBox(const std::string& text, int style, const std::string& caption) override {
+        struct Up {
+            int& open;
+            explicit Up(int& o) : open(++o) {}
+            ~Up() { --open; }
+        } up(open_);
+        return inner_.MessageBox(text, style, caption);
+    }
+    bool AnyOpen() const { return open_ > 0; }
+
+private:
+    Dialogs& inner_;
+    int open_ = 0;
+};
+
 } // namespace tarvenel

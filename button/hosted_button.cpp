@@ -2,16 +2,19 @@
 
 #include <cctype>
 
+#include "button/accessible_button.h"
+
 namespace tarvenel {
 
 HostedButton::HostedButton(ButtonSurface& surface, ButtonContainer& container,
                            const StoredButton& stored, TextRenderer& text, ButtonScreen screen)
-    : surface_(surface), container_(container), name_(stored.name), button_(*this),
-      renderer_(std::make_unique<ButtonRenderer>(button_, text, screen)), clicks_(button_),
-      view_(button_) {
+    : surface_(surface), container_(container), name_(stored.name), toolTip_(stored.toolTip),
+      button_(*this), renderer_(std::make_unique<ButtonRenderer>(button_, text, screen)),
+      clicks_(button_), view_(button_) {
     button_.SetRenderHooks(renderer_.get());
     button_.ReadProperties(stored.properties);
     button_.OnResize();
+    loaded_ = true;
 }
 
 HostedButton::~HostedButton() {
@@ -61,6 +64,33 @@ void HostedButton::FocusChanged(bool gotFocus) {
     if (gotFocus)
         button_.OnGotFocus();
     button_.OnAmbientChanged("DisplayAsDefault");
+    // The focused button is the default one, the one Enter presses.
+    if (loaded_)
+        surface_.AccessibleChanged(AccessibleChange::State);
+}
+
+AccessibleInfo HostedButton::Accessible() const {
+    return DescribeButton(button_, toolTip_, surface_.HasFocus());
+}
+
+void HostedButton::PressAction() {
+    if (!button_.Enabled())
+        return;
+    const float x = static_cast<float>(surface_.Width()) / 2;
+    const float y = static_cast<float>(surface_.Height()) / 2;
+    // Any of the three events may unload the button, and this with it.
+    XPButton& target = button_;
+    const auto alive = target.Lifetime();
+    target.OnMouseDown(xpb::kLeftButton, 0, x, y);
+    if (!alive.expired())
+        target.OnMouseUp(xpb::kLeftButton, 0, x, y);
+    if (!alive.expired())
+        target.OnClick();
+}
+
+void HostedButton::PropertyChanged(const std::string& key) {
+    if (const auto change = AccessibleChangeOf(key); change && loaded_)
+        surface_.AccessibleChanged(*change);
 }
 
 void HostedButton::PostKeyDownToContainer(int virtualKey, std::uint32_t) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "app/accessible.h"
 #include "button/click_synthesiser.h"
 #include "button/command_button.h"
 #include "button/host.h"
@@ -46,6 +47,8 @@ public:
     // Shows the face now (some looks last for this one paint only).
     virtual void Show(const Bitmap& face) = 0;
     virtual void ShowMessage(const std::string& text, int style, const std::string& caption) = 0;
+    // What HostedButton::Accessible() says has changed: tell screen readers.
+    virtual void AccessibleChanged(AccessibleChange change) = 0;
 };
 
 class HostedButton : private ButtonHost {
@@ -63,6 +66,8 @@ public:
     CommandButton& View() { return view_; }
     // The face as last painted.
     const Bitmap& Face() const { return face_; }
+    // The button as screen readers see it.
+    AccessibleInfo Accessible() const;
 
     // The window system's input; buttons and keys in the classic numbers
     // (mouse 1 left, 2 right, 4 middle; shift 1, ctrl 2, alt 4; virtual keys).
@@ -89,6 +94,9 @@ public:
     // The window asks to be painted: any delay of drawing ends.
     void Paint() { button_.OnPaint(); }
     void HoverTick() { button_.OnHoverTimer(); }
+    // A screen reader's press: the click of a mouse in the middle of the
+    // button, nothing when it is disabled. It may unload the button.
+    void PressAction();
 
 private:
     // ButtonHost
@@ -99,7 +107,7 @@ private:
     void MessageBox(const std::string& text, int style, const std::string& caption) override {
         surface_.ShowMessage(text, style, caption);
     }
-    void PropertyChanged(const std::string&) override {}
+    void PropertyChanged(const std::string& key) override;
     int ScaleWidth() override { return surface_.Width(); }
     int ScaleHeight() override { return surface_.Height(); }
     void SetClientWidth(int pixels) override { surface_.SetWidth(pixels); }
@@ -123,12 +131,14 @@ private:
     ButtonSurface& surface_;
     ButtonContainer& container_;
     std::string name_;
+    std::string toolTip_;
     std::string accessKey_;
     XPButton button_;
     std::unique_ptr<ButtonRenderer> renderer_; // must not outlive button_
     ClickSynthesiser clicks_;
     XPButtonCommand view_;
     Bitmap face_;
+    bool loaded_ = false; // changes are announced once the stored button is loaded
 };
 
 } // namespace tarvenel

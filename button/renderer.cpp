@@ -1,5 +1,6 @@
 #include "button/renderer.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "button/layout.h"
@@ -11,7 +12,11 @@ namespace tarvenel {
 FontSpec BackBufferFont(const FontSpec& font, int twipsPerPixelY) {
     FontSpec out = font;
     const int perPixel = twipsPerPixelY > 0 ? twipsPerPixelY : 15;
-    const int pixels = static_cast<int>(std::nearbyint(20.0 * font.sizePoints / perPixel));
+    // A damaged form may store any number as the size; a height no font has
+    // (or no number at all) must not reach the conversion to whole pixels.
+    const double points = std::isnan(font.sizePoints) ? FontSpec{}.sizePoints : font.sizePoints;
+    const int pixels =
+        static_cast<int>(std::nearbyint(std::clamp(20.0 * points / perPixel, 1.0, 2048.0)));
     // Back to points at 96 dots per inch, so every text renderer draws the
     // same whole pixel height.
     out.sizePoints = pixels * 0.75;

@@ -42,6 +42,7 @@ public:
 
     void Show() override;
     void Close() override;
+    int Count() const override { return Logic() ? Logic()->CountDown() : -1; }
     // The program ends: the dialog goes without its unload handler.
     void Discard();
 

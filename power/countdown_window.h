@@ -11,6 +11,8 @@ public:
     // Closes the dialog through its unload handler, as its close box does;
     // nothing when no dialog is loaded.
     virtual void Close() = 0;
+    // The number the loaded dialog shows; -1 when none is loaded.
+    virtual int Count() const = 0;
 };
 
 } // namespace tarvenel

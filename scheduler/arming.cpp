@@ -1,23 +1,30 @@
 // Arming and cancelling the scheduled shutdown.
 #include "app/text.h"
 #include "app/version.h"
+#include "scheduler/arming_text.h"
 #include "scheduler/frm_main.h"
 
 namespace tarvenel {
-namespace {
 
-constexpr const char* kTooSoon = "设定的关机时间必须在当前时间30秒以后！";
-constexpr const char* kInvalidTarget =
-    "设定的关机时间无效！\r\n请从列表中选择年、月、日、时、分、秒，组成一个真实存在的日期和时间。";
+FrmMain::Verdict FrmMain::Judge(std::optional<DateTimeValue> target, const CivilDateTime& now) {
+    if (!target)
+        return Verdict::Invalid;
+    const auto nowValue = ToDateTimeValue(now);
+    if (!nowValue || SecondsBetween(*nowValue, *target) < 30)
+        return Verdict::TooSoon;
+    return Verdict::Accepted;
+}
 
-} // namespace
-
-void FrmMain::ArmSchedule() {
+void FrmMain::BeginArming() {
     state_.IsArmed = false;
     c_.XPButton1.SetEnabled(false);
     c_.XPButton3.SetEnabled(false);
     c_.XPButton2.SetEnabled(true);
     c_.XPButton2.SetFocus();
+}
+
+void FrmMain::ArmSchedule() {
+    BeginArming();
 
     // ComposeTarget
     const bool parsed = selectors_.ReadAll();
@@ -25,30 +32,36 @@ void FrmMain::ArmSchedule() {
     const CivilDateTime target{state_.SetYear, state_.SetMonth,  state_.SetDay,
                                state_.SetHour, state_.SetMinute, state_.SetSecond};
     const auto shutTime = parsed ? ToDateTimeValue(target) : std::nullopt;
-    if (!shutTime) {
+    if (shutTime)
+        state_.ShutTime = *shutTime;
+
+    switch (Judge(shutTime, s_.clock.Now())) {
+    case Verdict::Invalid:
         // Letters, an empty field or a day the month does not have: refuse it
         // like a target that is too soon, so the window never stays half armed.
-        Message(kInvalidTarget, mb::kOk);
+        Message(std::string(kInvalidTarget) + kInvalidTargetHint, mb::kOk);
         CancelSchedule();
         return;
-    }
-    state_.ShutTime = *shutTime;
-
-    const auto now = ToDateTimeValue(s_.clock.Now());
-    if (!now || SecondsBetween(*now, state_.ShutTime) < 30) {
+    case Verdict::TooSoon:
         state_.IsArmed = false;
         Message(kTooSoon, mb::kOk);
         CancelSchedule();
         return;
+    case Verdict::Accepted:
+        Accept(*shutTime, true);
+        return;
     }
+}
 
+void FrmMain::Accept(DateTimeValue shutTime, bool confirm) {
+    state_.ShutTime = shutTime;
     state_.IsArmed = true;
     SetControlsArmed(true);
     // After a countdown that ran out without shutting down the clock timer is
     // still stopped; without it this target would never fire.
     if (!c_.Timer1.Enabled())
         c_.Timer1.SetEnabled(true);
-    if (state_.MsgOKFlag == 1) {
+    if (confirm && state_.MsgOKFlag == 1) {
         Message(std::string("定时关机时间已经设置成功！\r\n(关机时间：") +
                     GeneralDateText(s_.dateText, state_.ShutTime) +
                     ")\r\n程序窗口将最小化在通知区域图标。",
@@ -82,7 +95,7 @@ void FrmMain::SetControlsArmed(bool armed) {
 }
 
 void FrmMain::Message(const std::string& text, int style) {
-    s_.dialogs.MessageBox(text, style, kAppTitle);
+    dialogs_.MessageBox(text, style, kAppTitle);
 }
 
 } // namespace tarvenel

@@ -18,6 +18,7 @@
 #include "preferences/url_opener.h"
 #include "raster/text_renderer.h"
 #include "scheduler/clock.h"
+#include "scheduler/command_protocol.h"
 #include "scheduler/schedule_state.h"
 #include "scheduler/selectors.h"
 #include "shell/caption_buttons.h"
@@ -110,6 +111,13 @@ public:
     void ArmSchedule();    // XPButton1_Click
     void CancelSchedule(); // XPButton2_Click
 
+    // The command line's requests to the running copy. Arming takes the arm
+    // button's checks and refusal texts, cancelling is 取 消's; the answer
+    // goes back to the terminal, never into a message box.
+    CommandReply AnswerCommand(const Command& command);
+    // A request as the channel delivered it; a malformed one changes nothing.
+    std::string AnswerRequest(std::string_view request);
+
     // Option switches and default time. X and Y are the release point
     // relative to the box, in the units of the box's size.
     void Check1_MouseUp(int b, int s, float x, float y) { startWith_.Check1_MouseUp(b, s, x, y); }
@@ -164,18 +172,30 @@ public:
     void LinkClick(int index); // 0 Label2, 1 Label3, 2 LbBR
     void CaptionImageMouse(int index, MouseAction action);
     void CaptionImageClick(int index);
+    // A screen reader presses a caption image: what a click of the mouse runs.
+    void CaptionImagePress(int index);
 
     const ScheduleState& State() const { return state_; }
     int WinLeft() const { return frame_.Position().left; }
     int WinTop() const { return frame_.Position().top; }
 
 private:
+    enum class Verdict { Accepted, Invalid, TooSoon };
+    // The arm button's check of a composed target (nothing: no valid date).
+    static Verdict Judge(std::optional<DateTimeValue> target, const CivilDateTime& now);
+    // The first steps of every arming: disarmed, buttons in the armed look.
+    void BeginArming();
+    // The last steps of an accepted arming.
+    void Accept(DateTimeValue shutTime, bool confirm);
+    CommandReply ArmFromCommand(const CommandTarget& target);
+    std::string StatusLine() const;
     void SetControlsArmed(bool armed);
     void Message(const std::string& text, int style);
 
     FrmMainControls c_;
     FrmMainServices s_;
     ScheduleState state_;
+    CountedDialogs dialogs_; // every box of the window goes through it
     Selectors selectors_;
     OptionSwitches options_;
     StartWithSystem startWith_;

@@ -75,6 +75,8 @@ inline constexpr std::array<ControlDesign, 3> kButtons{{
 }};
 
 inline constexpr ControlDesign kImage1{"Image1", "", "", {3840, 555, 795, 435}};
+// Image1 is seen only while a shutdown is armed; a screen reader says so.
+inline constexpr const char* kImage1AccessibleName = "定时关机已设定";
 inline constexpr ControlDesign kIMBar{"IMBar", "", "", {600, 0, 4965, 375}};
 // The caption images: minimise, then close.
 inline constexpr std::array<ControlDesign, 2> kCaptionImages{{

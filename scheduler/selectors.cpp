@@ -81,6 +81,16 @@ bool Selectors::ReadAll() {
     return all;
 }
 
+void Selectors::Show(const CivilDateTime& t) {
+    const int values[] = {t.year, t.month, t.day, t.hour, t.minute, t.second};
+    for (int i = 0; i < 6; ++i) {
+        Combo(i).SetText(EntryText(values[i], kSelectorParts[static_cast<std::size_t>(i)].unit));
+        ParseInto(i);
+    }
+    FillDayList();
+    UpdateTargetCaption();
+}
+
 void Selectors::TakeDefaultPart(int part, const std::string& text) {
     Combo(kHour + part).SetText(text);
     ParseInto(kHour + part);

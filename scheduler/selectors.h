@@ -46,6 +46,9 @@ public:
     void Chosen(int index);
     // Label1 := "设定关机时间：" and the six texts as they stand.
     void UpdateTargetCaption();
+    // Sets all six lists to a valid date and time chosen elsewhere (the
+    // command line), with the day list of its month.
+    void Show(const CivilDateTime& t);
     // Reads all six texts (typed ones included) into the schedule; false
     // when any of them is no 16-bit number followed by its unit.
     bool ReadAll();

@@ -21,14 +21,14 @@ template <class Step> void SkipOnError(Step&& step) {
 } // namespace
 
 FrmMain::FrmMain(FrmMainControls controls, FrmMainServices services)
-    : c_(controls), s_(services),
+    : c_(controls), s_(services), dialogs_(s_.dialogs),
       selectors_({&c_.Combo1, &c_.Combo2, &c_.Combo3, &c_.Combo4, &c_.Combo5, &c_.Combo6},
                  c_.Label1, state_, s_.clock),
       options_({c_.Check2, c_.Check3, c_.Check4, c_.Combo7, c_.Combo8, c_.Combo9, c_.XPButton1},
-               s_.settings, s_.dialogs, state_, selectors_),
-      startWith_(c_.Check1, s_.startup, s_.dialogs), help_(s_.dialogs, s_.urls),
-      notifyArea_(c_.form, c_.Label1, s_.notifyIcon, s_.dialogs, [this] { return state_.IsArmed; }),
-      caption_(c_.Immin, c_.Imclose, notifyArea_, s_.dialogs, s_.exit),
+               s_.settings, dialogs_, state_, selectors_),
+      startWith_(c_.Check1, s_.startup, dialogs_), help_(dialogs_, s_.urls),
+      notifyArea_(c_.form, c_.Label1, s_.notifyIcon, dialogs_, [this] { return state_.IsArmed; }),
+      caption_(c_.Immin, c_.Imclose, notifyArea_, dialogs_, s_.exit),
       frame_(c_.form, c_.LbBR, s_.surface, s_.mover, s_.screen, s_.text) {}
 
 void FrmMain::Form_Load() {
@@ -100,6 +100,12 @@ void FrmMain::CaptionImageClick(int index) {
         Immin_Click();
     else if (index == 1)
         Imclose_Click();
+}
+
+void FrmMain::CaptionImagePress(int index) {
+    CaptionImageMouse(index, MouseAction::Down);
+    CaptionImageMouse(index, MouseAction::Up);
+    CaptionImageClick(index);
 }
 
 void FrmMain::LinkClick(int index) {

@@ -8,7 +8,13 @@ TARVENEL_BUILD_PACKAGES=(
     g++-mingw-w64-x86-64-posix wine wine64
     # The Linux program, and its headless runs and end-to-end tests.
     qt6-base-dev fonts-wqy-zenhei fonts-wqy-microhei xvfb xdotool trayer imagemagick x11-utils dbus-daemon
-    openbox
+    openbox socat
+    # What a screen reader sees of the Linux program (AT-SPI).
+    at-spi2-core python3-pyatspi
+    # The sanitizer build and the fuzz targets (libFuzzer comes with clang's runtimes).
+    clang libclang-rt-dev
+    # Real time zones for the daylight-saving tests.
+    tzdata
     # The packages (scripts/package) and the tools that check them.
     dpkg-dev file nsis lintian desktop-file-utils appstream
 )

@@ -32,6 +32,10 @@ EndDialog::EndDialog()
     setFont(ToQFont(FontSpec{}));
     resize(TwipsToPixels(design::kClientArea.width), TwipsToPixels(design::kClientArea.height));
 
+    // The number is read out as it changes (Qt announces a label's new text).
+    label1_.Describe([this] {
+        return AccessibleInfo{AccessibleRole::Label, label1_.Caption(), "", {}};
+    });
     label1_.setText(ToQt(design::kLabel1.caption));
     label1_.setGeometry(PixelRect(design::kLabel1.rect));
     label1_.setAlignment(Qt::AlignHCenter | Qt::AlignTop);

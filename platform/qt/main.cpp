@@ -1,10 +1,13 @@
 // Tarvenel on Linux: wires the Qt adapters to the core and runs the loop.
 #include <QApplication>
 #include <QDBusConnection>
+#include <string_view>
 
 #include "app/version.h"
 
+#include "platform/qt/accessibility.h"
 #include "platform/qt/caret_rest.h"
+#include "platform/qt/command_channel.h"
 #include "platform/qt/countdown_dialog.h"
 #include "platform/qt/desktop_services.h"
 #include "platform/qt/display_platform.h"
@@ -26,11 +29,26 @@ public:
     void End() override { QCoreApplication::exit(0); }
 };
 
+// Qt's own options (-session from a session manager restoring the program,
+// -platform, -style ...) start the window as they always did; everything
+// else, a stray word included, is the command line's.
+bool IsCommandLine(int argc, char* argv[]) {
+    if (argc < 2)
+        return false;
+    const std::string_view first = argv[1];
+    const bool qtOption = first.size() > 1 && first[0] == '-' && first[1] != '-';
+    return first == "-h" || !qtOption;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     using namespace tarvenel;
     using namespace tarvenel::qt;
+
+    // With arguments the program is a command for the copy that runs.
+    if (IsCommandLine(argc, argv))
+        return RunFromTerminal(argc, argv);
 
     // A second copy ends before it shows or reads anything.
     LockFileInstanceGuard guard;
@@ -45,6 +63,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(ProgramIcon());
     // Hiding to the tray and closing a message box must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    InstallAccessibility();
     CaretRest caret;
 
     LocalClock clock;
@@ -69,6 +88,12 @@ int main(int argc, char* argv[]) {
     dialogs.SetParent(&window);
     countdown.SetRestoreTimer(window.RestoreTimer());
     tray.SetOnLeftClick([&window] { window.TrayLeftClick(); });
+
+    // Requests are answered from the event loop, so they never interleave
+    // with the load sequence; a box it shows sends them away as busy.
+    CommandServer commands(
+        [&window](std::string_view request) { return window.Logic().AnswerRequest(request); });
+    commands.Listen();
 
     window.Logic().Form_Load();
     return QApplication::exec();

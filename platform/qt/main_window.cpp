@@ -14,6 +14,7 @@
 #include "platform/qt/qt_string.h"
 #include "platform/qt/qt_units.h"
 #include "raster/png.h"
+#include "scheduler/frm_main_accessible.h"
 #include "scheduler/frm_main_design.h"
 
 namespace tarvenel::qt {
@@ -108,8 +109,26 @@ MainWindow::MainWindow(const SystemServices& services, NotifyIcon& notifyIcon)
     setWindowIcon(ProgramIcon());
     setMouseTracking(true);
     setFont(ToQFont(FontSpec{}));
+    DescribeControls();
     BuildControls();
     ConnectEvents();
+}
+
+void MainWindow::DescribeControls() {
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        LabelWidget* label = labels_[i].get();
+        auto describe = [i, label] { return DescribeMainWindowLabel(i, label->Caption()); };
+        if (i < design::kFirstLink) {
+            label->Describe(describe); // the time lines
+            continue;
+        }
+        const int link = static_cast<int>(i - design::kFirstLink);
+        label->Describe(describe, [this, link] { frm_.LinkClick(link); });
+    }
+    for (std::size_t i = 0; i < images_.size(); ++i)
+        images_[i]->Describe([i] { return DescribeCaptionImage(i); },
+                             [this, i] { frm_.CaptionImagePress(static_cast<int>(i)); });
+    image1_.Describe(DescribeArmedTick);
 }
 
 MainWindow::~MainWindow() = default;

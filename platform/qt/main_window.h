@@ -80,6 +80,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void DescribeControls();
     void BuildControls();
     void ConnectEvents();
 

@@ -13,6 +13,7 @@
 
 #include "app/controls.h"
 #include "app/form_design.h"
+#include "platform/qt/accessibility.h"
 
 namespace tarvenel::qt {
 
@@ -24,7 +25,7 @@ int ShiftNumber(Qt::KeyboardModifiers modifiers);
 int VirtualKeyOf(int qtKey);
 
 // A label that reports presses and clicks (press and release over it).
-class LabelWidget : public QLabel, public Label {
+class LabelWidget : public QLabel, public Label, public Described {
     Q_OBJECT
 public:
     explicit LabelWidget(QWidget* parent);
@@ -113,7 +114,7 @@ private:
 };
 
 // A picture that reports presses (the armed tick).
-class PictureWidget : public QLabel, public Picture {
+class PictureWidget : public QLabel, public Picture, public Described {
     Q_OBJECT
 public:
     PictureWidget(const QPixmap& picture, QWidget* parent);
@@ -130,7 +131,7 @@ protected:
 
 // A caption image button: no picture, its hover picture or its pressed one.
 // Coordinates of its mouse events are twips.
-class CaptionImageWidget : public QLabel, public ImageButton {
+class CaptionImageWidget : public QLabel, public ImageButton, public Described {
     Q_OBJECT
 public:
     CaptionImageWidget(QPixmap hover, QPixmap pressed, QWidget* parent);

@@ -31,6 +31,7 @@ XPButtonWidget::XPButtonWidget(ButtonContainer& container, const StoredButton& s
     setMouseTracking(true);
     setToolTip(ToQt(stored.toolTip));
     connect(&hoverTimer_, &QTimer::timeout, this, [this] { host_.HoverTick(); });
+    Describe([this] { return host_.Accessible(); }, [this] { host_.PressAction(); });
 }
 
 XPButtonWidget::~XPButtonWidget() = default;

@@ -8,10 +8,11 @@
 #include <memory>
 
 #include "button/hosted_button.h"
+#include "platform/qt/accessibility.h"
 
 namespace tarvenel::qt {
 
-class XPButtonWidget : public QWidget, private ButtonSurface {
+class XPButtonWidget : public QWidget, public Described, private ButtonSurface {
     Q_OBJECT
 public:
     // text and screen: what the button's renderer draws its caption with.
@@ -56,6 +57,7 @@ private:
     void MoveFocus(bool forward) override;
     void Show(const Bitmap& face) override;
     void ShowMessage(const std::string& text, int style, const std::string& caption) override;
+    void AccessibleChanged(AccessibleChange change) override { AnnounceChange(*this, change); }
 
     QTimer hoverTimer_;
     std::unique_ptr<QShortcut> accessKey_;

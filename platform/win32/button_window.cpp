@@ -28,6 +28,7 @@ HWND ButtonWindow::Create(HWND parent, int id, const RECT& r, ButtonContainer& c
                     r.right - r.left, r.bottom - r.top, parent,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                     reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), this);
+    accessibility_.Attach(window_);
     // Captions are sized on the forms' grid, like the labels beside them.
     ButtonSurface& surface = *this;
     host_ = std::make_unique<HostedButton>(surface, container, stored, text,
@@ -119,6 +120,8 @@ LRESULT CALLBACK ButtonWindow::Proc(HWND window, UINT message, WPARAM wParam, LP
 }
 
 LRESULT ButtonWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT result = 0; accessibility_.Handle(message, wParam, lParam, result))
+        return result;
     const float x = static_cast<float>(XOfMouse(lParam));
     const float y = static_cast<float>(YOfMouse(lParam));
     switch (message) {

@@ -8,6 +8,7 @@
 
 #include "button/hosted_button.h"
 #include "platform/win32/win_api.h"
+#include "platform/win32/window_accessibility.h"
 
 namespace tarvenel::win32 {
 
@@ -44,6 +45,7 @@ private:
     void MoveFocus(bool forward) override;
     void Show(const Bitmap& face) override;
     void ShowMessage(const std::string& text, int style, const std::string& caption) override;
+    void AccessibleChanged(AccessibleChange change) override { accessibility_.Announce(change); }
 
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -51,6 +53,9 @@ private:
     HWND window_ = nullptr;
     std::wstring shownCaption_;
     std::unique_ptr<HostedButton> host_;
+    // Goes before host_, which it reads.
+    WindowAccessibility accessibility_{[this] { return host_->Accessible(); },
+                                       [this] { host_->PressAction(); }};
 };
 
 } // namespace tarvenel::win32

@@ -26,6 +26,11 @@ void ImageWindow::SetFace(HICON face) {
     UpdateWindow(window_);
 }
 
+void ImageWindow::Describe(std::function<AccessibleInfo()> describe, std::function<void()> press) {
+    accessibility_ = std::make_unique<WindowAccessibility>(std::move(describe), std::move(press));
+    accessibility_->Attach(window_);
+}
+
 LRESULT CALLBACK ImageWindow::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = WindowObject(window, message, lParam, &ImageWindow::window_);
     return self ? self->Handle(message, wParam, lParam)
@@ -41,6 +46,9 @@ LRESULT ImageWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (handler)
             handler(args...);
     };
+    if (LRESULT result = 0;
+        accessibility_ && accessibility_->Handle(message, wParam, lParam, result))
+        return result;
     switch (message) {
     case WM_PAINT:
         Paint();

@@ -5,8 +5,10 @@
 #include "platform/win32/win_api.h"
 
 #include <functional>
+#include <memory>
 
 #include "app/controls.h"
+#include "platform/win32/window_accessibility.h"
 
 namespace tarvenel::win32 {
 
@@ -23,6 +25,8 @@ public:
     HWND Create(HWND parent, int id, const RECT& pixels, bool visible);
     HWND Handle() const { return window_; }
     void SetFace(HICON face); // null shows the background only
+    // What screen readers are told about the picture, and its press action.
+    void Describe(std::function<AccessibleInfo()> describe, std::function<void()> press = {});
 
     // Paints the container's background under the window; the rectangle is
     // in the container's client pixels.
@@ -38,6 +42,7 @@ private:
     HWND window_ = nullptr;
     HICON face_ = nullptr;
     bool leftDown_ = false;
+    std::unique_ptr<WindowAccessibility> accessibility_;
 };
 
 // The caption's minimise and close images: no face, hover face or pressed face.

@@ -3,8 +3,10 @@
 #include "platform/win32/win_api.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include "platform/win32/button_window.h"
+#include "platform/win32/command_channel.h"
 #include "platform/win32/end_window.h"
 #include "platform/win32/image_window.h"
 #include "platform/win32/main_window.h"
@@ -35,11 +37,28 @@ public:
     MainWindow* main = nullptr;
 };
 
+// Screen readers get the drawn controls' accessible objects through COM; it
+// ends after every window that hands them out.
+class ComApartment {
+public:
+    ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+    ~ComApartment() {
+        if (SUCCEEDED(result_))
+            CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    HRESULT result_;
+};
+
 int Run(HINSTANCE instance) {
     MutexInstanceGuard guard;
     if (guard.AnotherInstanceRunning())
         return 0; // a second copy ends silently
 
+    const ComApartment com;
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     MainWindow::Register(instance);
@@ -100,5 +119,8 @@ int Run(HINSTANCE instance) {
 } // namespace tarvenel::win32
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    // With arguments the program is a command for the copy that runs.
+    if (tarvenel::win32::HasArguments())
+        return tarvenel::win32::RunFromTerminal();
     return tarvenel::win32::Run(instance);
 }

@@ -6,14 +6,16 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/win32/command_channel.h"
 #include "platform/win32/gdi_bridge.h"
 #include "platform/win32/main_window_ids.h"
 #include "platform/win32/wide.h"
+#include "scheduler/frm_main_accessible.h"
 
 namespace tarvenel::win32 {
 namespace {
 
-constexpr wchar_t kClassName[] = L"Tarvenel.Main";
+constexpr const wchar_t* kClassName = MainWindow::kClassName;
 namespace D = frm_main_design;
 
 RECT Pixels(const ControlDesign& d) {
@@ -164,6 +166,17 @@ void MainWindow::CreateLabel(int i) {
     HWND label = CreateChild(L"STATIC", WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX | SS_LEFTNOWORDWRAP,
                              kLabel1st + i, d);
     labels_[static_cast<std::size_t>(i)].Attach(label, d.width);
+    if (i >= D::kFirstLink) {
+        const int link = i - D::kFirstLink;
+        auto& accessibility = links_[static_cast<std::size_t>(link)];
+        accessibility = std::make_unique<WindowAccessibility>(
+            [this, i] {
+                const auto index = static_cast<std::size_t>(i);
+                return DescribeMainWindowLabel(index, labels_[index].Caption());
+            },
+            [this, link] { frm_->LinkClick(link); });
+        accessibility->Attach(label);
+    }
     SetWindowSubclass(label, ControlProc, static_cast<UINT_PTR>(kLabel1st + i),
                       reinterpret_cast<DWORD_PTR>(this));
 }
@@ -211,6 +224,7 @@ void MainWindow::CreateImages() {
     tickWindow_.onMouseDown = [this](const MouseEvent& e) {
         frm_->Image1_MouseDown(e.button, e.shift, e.x, e.y);
     };
+    tickWindow_.Describe(DescribeArmedTick);
     image1_.Attach(tickWindow_.Handle());
     named_[D::kImage1.name] = tickWindow_.Handle();
 
@@ -228,6 +242,8 @@ void MainWindow::CreateImages() {
         };
         image.onMouseUp = [this, i](const MouseEvent&) { frm_->CaptionImageMouse(i, Action::Up); };
         image.onClick = [this, i] { frm_->CaptionImageClick(i); };
+        image.Describe([i] { return DescribeCaptionImage(static_cast<std::size_t>(i)); },
+                       [this, i] { frm_->CaptionImagePress(i); });
         AddToolTip(image.Handle(), d.toolTip);
         named_[d.name] = image.Handle();
         designs_[image.Handle()] = &d;
@@ -305,6 +321,9 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         Unload();
         return 0;
+    case WM_COPYDATA:
+        return AnswerCopyData(*frm_, window_, reinterpret_cast<HWND>(wParam),
+                              reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     case WM_QUERYENDSESSION:
         return TRUE;
     case WM_ENDSESSION:

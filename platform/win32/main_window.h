@@ -26,6 +26,8 @@ public:
     MainWindow(HINSTANCE instance, SystemServices services);
     ~MainWindow() override;
     static void Register(HINSTANCE instance);
+    // The window class, by which the command line finds the running copy.
+    static constexpr const wchar_t* kClassName = L"Tarvenel.Main";
 
     // Makes the hidden window with its controls; false when the system refused.
     bool Create();
@@ -103,6 +105,8 @@ private:
     std::map<std::string, HWND> named_;
     std::map<HWND, const ControlDesign*> designs_;
     std::array<WinLabel, 5> labels_;
+    // Label2, Label3 and LbBR as links to screen readers.
+    std::array<std::unique_ptr<WindowAccessibility>, 3> links_;
     std::array<WinComboBox, 9> combos_;
     std::array<WinCheckBox, 4> checks_;
     ButtonContainer buttonContainer_{frm_main_design::kBackColour};

@@ -33,6 +33,9 @@ LRESULT MainWindow::HandleLabel(HWND label, int index, UINT message, WPARAM wPar
         }
         return DefSubclassProc(label, message, wParam, lParam);
     }
+    if (LRESULT result = 0; links_[static_cast<std::size_t>(index - D::kFirstLink)]->Handle(
+            message, wParam, lParam, result))
+        return result;
     // A link acts when the left button that went down on it comes up over
     // it, like a button; the press alone does nothing.
     switch (message) {

@@ -2,6 +2,9 @@
 // too small to hold a face.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "button/offscreen_host.h"
 #include "render_rig.h"
 
@@ -41,6 +44,21 @@ TEST(ButtonRenderer, FontHeightIsAWholeNumberOfPixels) {
     EXPECT_DOUBLE_EQ(BackBufferFont(FontSpec{.sizePoints = 8}, 15).sizePoints, 8.25);  // 11 px
     EXPECT_DOUBLE_EQ(BackBufferFont(FontSpec{.sizePoints = 9}, 12).sizePoints, 11.25); // 15 px
     EXPECT_EQ(BackBufferFont(FontSpec{.charset = 134}, 15).charset, 1);
+}
+
+// A damaged form can store any number as the size: the height stays a pixel
+// count a font can have (1 to 2048), and a size that is no number at all is
+// the default 9 points.
+TEST(ButtonRenderer, FontSizesNoFontHasStayWithinWholePixels) {
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        double points, expected;
+    };
+    for (const Case& c : {Case{std::nan(""), 9.0}, Case{inf, 1536.0}, Case{1e300, 1536.0},
+                          Case{-inf, 0.75}, Case{-9, 0.75}, Case{0, 0.75}})
+        EXPECT_DOUBLE_EQ(BackBufferFont(FontSpec{.sizePoints = c.points}, 15).sizePoints,
+                         c.expected)
+            << c.points;
 }
 
 // Fixed cells that remember the font each measurement asked for.

@@ -10,12 +10,7 @@ constexpr const char* kTooSoon = "设定的关机时间必须在当前时间30�
 // Loads at `now` and types the target into the six fields.
 void LoadAndTarget(MainWindowHarness& h, CivilDateTime now, CivilDateTime target) {
     h.LoadAt(now);
-    h.Combo1.text = std::to_string(target.year) + "年";
-    h.Combo2.text = std::to_string(target.month) + "月";
-    h.Combo3.text = std::to_string(target.day) + "日";
-    h.Combo4.text = std::to_string(target.hour) + "时";
-    h.Combo5.text = std::to_string(target.minute) + "分";
-    h.Combo6.text = std::to_string(target.second) + "秒";
+    h.TypeTarget(target);
 }
 
 void ExpectIdle(const MainWindowHarness& h) {

@@ -10,12 +10,7 @@ void ArmAhead(MainWindowHarness& h, CivilDateTime now, int ahead) {
     h.settings.Seed("MsgOK", "0");
     h.LoadAt(now);
     const CivilDateTime t = ToCivil(*ToDateTimeValue(now) + ahead / 86400.0);
-    h.Combo1.text = std::to_string(t.year) + "年";
-    h.Combo2.text = std::to_string(t.month) + "月";
-    h.Combo3.text = std::to_string(t.day) + "日";
-    h.Combo4.text = std::to_string(t.hour) + "时";
-    h.Combo5.text = std::to_string(t.minute) + "分";
-    h.Combo6.text = std::to_string(t.second) + "秒";
+    h.TypeTarget(t);
     h.frm.ArmSchedule();
     ASSERT_TRUE(h.frm.State().IsArmed);
 }

@@ -41,6 +41,12 @@ TEST(TrayTip, LongTextIsCutToTheFieldOnCharacterBoundaries) {
     EXPECT_EQ(cutFaces.size(), 16u + 23u * 4u);
 }
 
+TEST(TrayTip, MalformedTextComesOutAsValidUtf8) {
+    // A character cut short at the end, and stray continuation bytes.
+    EXPECT_EQ(TrayTipText("abc\xE4\xB8"), "Tarvenel 1.5.0\r\nabc\xEF\xBF\xBD");
+    EXPECT_EQ(TrayTipText("\x80\x80"), "Tarvenel 1.5.0\r\n\xEF\xBF\xBD\xEF\xBF\xBD");
+}
+
 struct NotifyArea : testing::Test {
     MainWindowHarness h;
     void SetUp() override {

@@ -96,10 +96,12 @@ public:
         if (onClose)
             onClose();
     }
+    int Count() const override { return count; }
     std::function<void()> onShow;  // e.g. loads a countdown dialog
     std::function<void()> onClose; // e.g. unloads it
     int shown = 0;
     int closed = 0;
+    int count = -1; // what the dialog shows; -1: none is loaded
 };
 
 class FakeUrlOpener : public UrlOpener {

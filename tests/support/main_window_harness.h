@@ -53,6 +53,16 @@ struct MainWindowHarness {
         frm.Form_Load();
     }
 
+    // Types the target into the six selectors' text fields.
+    void TypeTarget(const CivilDateTime& t) {
+        Combo1.text = std::to_string(t.year) + "年";
+        Combo2.text = std::to_string(t.month) + "月";
+        Combo3.text = std::to_string(t.day) + "日";
+        Combo4.text = std::to_string(t.hour) + "时";
+        Combo5.text = std::to_string(t.minute) + "分";
+        Combo6.text = std::to_string(t.second) + "秒";
+    }
+
     // Lets `seconds` pass, delivering Timer1's ticks while it runs.
     void RunClock(int seconds) {
         for (int i = 0; i < seconds; ++i) {

@@ -1,0 +1,32 @@
+#pragma once
+// The command line's channel on Windows: WM_COPYDATA to the running copy's
+// main window, found by its class in the user's own session, and the reply
+// the same way back to a hidden window of the asking process.
+#include "platform/win32/win_api.h"
+
+#include <optional>
+#include <string>
+
+#include "scheduler/command_client.h"
+#include "scheduler/frm_main.h"
+
+namespace tarvenel::win32 {
+
+// The main window's WM_COPYDATA: answers a request and sends the reply to
+// `client`. FALSE for a message that is no request of ours.
+LRESULT AnswerCopyData(FrmMain& frm, HWND main, HWND client, const COPYDATASTRUCT* data);
+
+class CopyDataChannel : public CommandChannel {
+public:
+    std::optional<std::string> Exchange(const std::string& request) override;
+    bool StartProgram() override;
+};
+
+bool HasArguments();
+
+// wWinMain for a run with arguments: no window of its own; the answer goes to
+// the handles the caller gave or to the console of the shell that started
+// it, and the result is the exit code.
+int RunFromTerminal();
+
+} // namespace tarvenel::win32

@@ -1,0 +1,225 @@
+#pragma once
+// The Windows main window over the core with the in-memory services, on a
+// display, and the real input (SendInput) the window tests drive it with.
+#include "platform/win32/win_api.h"
+
+#include <commctrl.h>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <memory>
+#include <uxtheme.h>
+
+#include "platform/win32/button_window.h"
+#include "platform/win32/gdi_text_renderer.h"
+#include "platform/win32/image_window.h"
+#include "platform/win32/main_window.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/win_services.h"
+#include "support/fake_services.h"
+
+namespace tarvenel::win32::test {
+
+using namespace tarvenel::test;
+
+inline HINSTANCE Instance() {
+    return GetModuleHandleW(nullptr);
+}
+
+inline void RegisterClassesOnce() {
+    static const bool registered = [] {
+        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&controls);
+        MainWindow::Register(Instance());
+        ButtonWindow::Register(Instance());
+        ImageWindow::Register(Instance());
+        return true;
+    }();
+    (void)registered;
+}
+
+// The program's message loop, for a while.
+inline void Pump(HWND dialogWindow, int milliseconds = 150) {
+    const DWORD until = GetTickCount() + static_cast<DWORD>(milliseconds);
+    do {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (dialogWindow && IsWindow(dialogWindow) && IsDialogMessageW(dialogWindow, &msg))
+                continue;
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(5);
+    } while (GetTickCount() < until);
+}
+
+inline void SendMouse(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof(input));
+}
+
+inline void SendKey(WORD key, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof(input));
+}
+
+inline POINT OnScreen(HWND window, int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(window, &p);
+    return p;
+}
+
+inline RECT ClientRectOf(HWND window) {
+    RECT r{};
+    GetClientRect(window, &r);
+    return r;
+}
+
+// A screen copy of the window's client area, top-down 0x00RRGGBB pixels.
+struct Shot {
+    int width = 0, height = 0;
+    std::vector<std::uint32_t> pixels;
+    std::uint32_t At(int x, int y) const {
+        return pixels[static_cast<std::size_t>(y * width + x)] & 0xFFFFFF;
+    }
+};
+
+inline Shot TakeShot(HWND window) {
+    Shot shot;
+    const RECT r = ClientRectOf(window);
+    shot.width = r.right;
+    shot.height = r.bottom;
+    shot.pixels.resize(static_cast<std::size_t>(shot.width * shot.height));
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = shot.width;
+    info.bmiHeader.biHeight = -shot.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    const POINT origin = OnScreen(window, 0, 0);
+    BitBlt(memory, 0, 0, shot.width, shot.height, screen, origin.x, origin.y, SRCCOPY);
+    GdiFlush();
+    std::memcpy(shot.pixels.data(), bits, shot.pixels.size() * 4);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return shot;
+}
+
+inline RECT RectIn(HWND control, HWND parent) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+inline std::wstring TextOf(HWND window) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return text;
+}
+
+class WinMainWindow : public testing::Test {
+protected:
+    void SetUp() override { RegisterClassesOnce(); }
+    void TearDown() override {
+        window.Discard();
+        Pump(nullptr, 50);
+    }
+
+    void Create() { ASSERT_TRUE(window.Create()); }
+    void Load(const CivilDateTime& now = {2026, 12, 7, 9, 0, 0}) {
+        clock.Set(now);
+        if (!window.Handle())
+            Create();
+        window.Frm().Form_Load();
+        Pump(window.Handle(), 300);
+    }
+    HWND Main() const { return window.Handle(); }
+    HWND Child(const char* name) const { return window.Child(name); }
+
+    // The left (or another) button pressed and released at a point of a
+    // control, as the mouse does it.
+    void Press(HWND control, int x, int y, DWORD down = MOUSEEVENTF_LEFTDOWN) {
+        const POINT p = OnScreen(control, x, y);
+        SetCursorPos(p.x, p.y);
+        Pump(Main(), 30);
+        SendMouse(down);
+        Pump(Main());
+    }
+    void Release(HWND control, int x, int y, DWORD up = MOUSEEVENTF_LEFTUP) {
+        const POINT p = OnScreen(control, x, y);
+        SetCursorPos(p.x, p.y);
+        Pump(Main(), 30);
+        SendMouse(up);
+        Pump(Main());
+    }
+    void Click(HWND control, int x = -1, int y = -1) {
+        const RECT r = ClientRectOf(control);
+        if (x < 0) {
+            x = r.right / 2;
+            y = r.bottom / 2;
+        }
+        Press(control, x, y);
+        Release(control, x, y);
+    }
+    void Type(WORD key) {
+        SendKey(key, false);
+        SendKey(key, true);
+        Pump(Main());
+    }
+    // The control that has the keyboard focus, a combo box for its text field.
+    HWND Focused() const {
+        HWND focus = GetFocus();
+        wchar_t name[32] = {};
+        GetClassNameW(GetParent(focus), name, 32);
+        return lstrcmpiW(name, L"ComboBox") == 0 ? GetParent(focus) : focus;
+    }
+    std::string LastMessage() const {
+        return dialogs.shown.empty() ? "" : dialogs.shown.back().text;
+    }
+
+    FakeClock clock;
+    FakeDateText dateText;
+    FakeSettings settings;
+    FakeDialogs dialogs;
+    FakeStartupList startup;
+    FakeCountdown countdown;
+    FakeUrlOpener urls;
+    FakeExit exit;
+    WinScreen screen;
+    MainWindow window{Instance(), SystemServices{clock, dateText, settings, dialogs, startup,
+                                                 countdown, urls, exit, screen}};
+};
+
+// A check-box button captioned "&Auto" on a window of its own, loaded from
+// the arm button's stored values.
+struct LoneCheckButton {
+    LoneCheckButton() {
+        RegisterClassesOnce();
+        parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 10, 10, 200, 80, nullptr,
+                                 nullptr, Instance(), nullptr);
+        StoredButton stored = MainWindowButtons()[0];
+        stored.properties.Write("Caption", std::string("&Auto"));
+        stored.properties.Write("Mode", std::int64_t{1});
+        button->Create(parent, 10, RECT{10, 10, 100, 40}, container, stored, text);
+    }
+    ~LoneCheckButton() { DestroyWindow(parent); }
+
+    HWND parent = nullptr;
+    ButtonContainer container{0xFFFFFF};
+    GdiTextRenderer text;
+    std::unique_ptr<ButtonWindow> button = std::make_unique<ButtonWindow>();
+};
+
+} // namespace tarvenel::win32::test
