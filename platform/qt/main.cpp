@@ -73,7 +73,7 @@ int main(int argc, char* argv[]) {
     XdgAutostartEntry startup(XdgAutostartEntry::DefaultFile(),
                               QCoreApplication::applicationFilePath());
     TrayIcon tray;
-    LogindPowerRequester logind(QDBusConnection::systemBus());
+    LogindPowerRequester logind([] { return QDBusConnection::systemBus(); });
     const auto dryRunFile = DryRunFileFromEnvironment();
     DryRunRequester dryRun(dryRunFile.value_or(""));
     PowerRequester& power = dryRunFile ? static_cast<PowerRequester&>(dryRun) : logind;
