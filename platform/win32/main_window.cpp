@@ -194,8 +194,10 @@ void MainWindow::CreateCombo(int i) {
     // The mouse is over the text field most of the time: it shows the tip too.
     COMBOBOXINFO info{};
     info.cbSize = sizeof(info);
-    if (GetComboBoxInfo(combo, &info) && info.hwndItem)
+    if (GetComboBoxInfo(combo, &info) && info.hwndItem) {
         AddToolTip(info.hwndItem, d.toolTip);
+        caretRest_.Watch(info.hwndItem);
+    }
 }
 
 void MainWindow::CreateButton(int i) {

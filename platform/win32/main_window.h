@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/win32/button_window.h"
+#include "platform/win32/caret_rest.h"
 #include "platform/win32/gdi_text_renderer.h"
 #include "platform/win32/icons.h"
 #include "platform/win32/image_window.h"
@@ -107,6 +108,7 @@ private:
     std::array<WinLabel, 5> labels_;
     // Label2, Label3 and LbBR as links to screen readers.
     std::array<std::unique_ptr<WindowAccessibility>, 3> links_;
+    CaretRest caretRest_; // before the lists: it outlives their fields
     std::array<WinComboBox, 9> combos_;
     std::array<WinCheckBox, 4> checks_;
     ButtonContainer buttonContainer_{frm_main_design::kBackColour};
