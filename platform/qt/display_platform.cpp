@@ -16,4 +16,9 @@ void PreferX11Display() {
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
+void PreferPlainImageTransfer() {
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
+}
+
 } // namespace tarvenel::qt

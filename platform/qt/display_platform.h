@@ -14,4 +14,12 @@ bool PrefersX11(const std::function<QByteArray(const char*)>& environment);
 // Makes Qt use X11 when PrefersX11 says so; before the application object.
 void PreferX11Display();
 
+// Asks Qt's X11 back end to send the window's pixels over the connection
+// instead of through shared memory, unless the user chose otherwise; before
+// the application object. Shared memory makes every repaint wait for the X
+// server to let go of the previous one, a round trip that wakes the program
+// twice more each second of the clock; the window is small, so copying it
+// costs nothing.
+void PreferPlainImageTransfer();
+
 } // namespace tarvenel::qt

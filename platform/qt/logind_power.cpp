@@ -27,16 +27,25 @@ PowerResult Failed(const QDBusError& error) {
 
 LogindPowerRequester::LogindPowerRequester(QDBusConnection bus) : bus_(std::move(bus)) {}
 
+LogindPowerRequester::LogindPowerRequester(std::function<QDBusConnection()> connect)
+    : connect_(std::move(connect)) {}
+
+QDBusConnection& LogindPowerRequester::Bus() {
+    if (!bus_)
+        bus_ = connect_();
+    return *bus_;
+}
+
 PowerResult LogindPowerRequester::Request(PowerAction action) {
-    if (!bus_.isConnected())
-        return {false, "无法连接系统 D-Bus：" + FromQt(bus_.lastError().message())};
+    if (!Bus().isConnected())
+        return {false, "无法连接系统 D-Bus：" + FromQt(Bus().lastError().message())};
     if (action == PowerAction::LogOff || action == PowerAction::ForceLogOff)
         return EndSession();
     return ManagerAction(QStringLiteral("CanPowerOff"), QStringLiteral("PowerOff"));
 }
 
 PowerResult LogindPowerRequester::ManagerAction(const QString& can, const QString& action) {
-    QDBusInterface manager(kService, kManagerPath, kManager, bus_);
+    QDBusInterface manager(kService, kManagerPath, kManager, Bus());
     const QDBusReply<QString> allowed = manager.call(can);
     if (!allowed.isValid())
         return Failed(allowed.error());
@@ -51,12 +60,12 @@ PowerResult LogindPowerRequester::ManagerAction(const QString& can, const QStrin
 }
 
 PowerResult LogindPowerRequester::EndSession() {
-    QDBusInterface manager(kService, kManagerPath, kManager, bus_);
+    QDBusInterface manager(kService, kManagerPath, kManager, Bus());
     const QDBusReply<QDBusObjectPath> session =
         manager.call(QStringLiteral("GetSessionByPID"), static_cast<quint32>(::getpid()));
     if (!session.isValid())
         return Failed(session.error());
-    QDBusInterface sessionObject(kService, session.value().path(), kSession, bus_);
+    QDBusInterface sessionObject(kService, session.value().path(), kSession, Bus());
     const QDBusMessage reply = sessionObject.call(QStringLiteral("Terminate"));
     if (reply.type() == QDBusMessage::ErrorMessage)
         return Failed(QDBusError(reply));

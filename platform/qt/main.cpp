@@ -1,12 +1,12 @@
 // Tarvenel on Linux: wires the Qt adapters to the core and runs the loop.
 #include <QApplication>
 #include <QDBusConnection>
-#include <optional>
 #include <string_view>
 
 #include "app/version.h"
 
 #include "platform/qt/accessibility.h"
+#include "platform/qt/caret_rest.h"
 #include "platform/qt/command_channel.h"
 #include "platform/qt/countdown_dialog.h"
 #include "platform/qt/desktop_services.h"
@@ -58,12 +58,14 @@ int main(int argc, char* argv[]) {
 
     UseShippedFontConfig();
     PreferX11Display();
+    PreferPlainImageTransfer();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kAppTitle));
     QApplication::setWindowIcon(ProgramIcon());
     // Hiding to the tray and closing a message box must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
     InstallAccessibility();
+    CaretRest caret;
 
     LocalClock clock;
     LocaleDateTimeText dateText;
@@ -72,13 +74,12 @@ int main(int argc, char* argv[]) {
     XdgAutostartEntry startup(XdgAutostartEntry::DefaultFile(),
                               QCoreApplication::applicationFilePath());
     TrayIcon tray;
-    // In dry-run mode the system bus is never even connected to.
+    // The system bus is connected to when a power-off is first asked for:
+    // never in dry-run mode, and the first window need not wait for it.
+    LogindPowerRequester logind([] { return QDBusConnection::systemBus(); });
     const auto dryRunFile = DryRunFileFromEnvironment();
     DryRunRequester dryRun(dryRunFile.value_or(""));
-    std::optional<LogindPowerRequester> logind;
-    if (!dryRunFile)
-        logind.emplace(QDBusConnection::systemBus());
-    PowerRequester& power = dryRunFile ? static_cast<PowerRequester&>(dryRun) : *logind;
+    PowerRequester& power = dryRunFile ? static_cast<PowerRequester&>(dryRun) : logind;
     CountdownLauncher countdown({power, dialogs}, MakeEndDialog);
     DesktopUrlOpener urls;
     QuitProgram exit;

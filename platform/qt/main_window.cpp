@@ -76,7 +76,8 @@ MainWindow::MainWindow(const SystemServices& services, NotifyIcon& notifyIcon)
               QPixmap::fromImage(ArtworkImage(faces[2 * i])),
               QPixmap::fromImage(ArtworkImage(faces[2 * i + 1])), this);
       })),
-      timer1_(1000, true, [this] { frm_.ClockTick(); }),
+      timer1_(
+          1000, true, [this] { frm_.ClockTick(); }, TimerAdapter::Rhythm::WallClockSeconds),
       timer2_(1, false, [this] { frm_.RestoreAfterCancel(); }),
       frm_(FrmMainControls{*this,
                            *labels_[0],
@@ -143,10 +144,11 @@ void MainWindow::BuildControls() {
         labels_[i]->SetWidthRule(design::kLabels[i].width);
     }
     // The lists are only 20 pixels high and 49 wide: a narrow arrow and
-    // little padding leave room for entries such as 23时.
+    // little padding leave room for entries such as 23时. One sheet for the
+    // window, not one a list: each sheet costs the first window a style.
+    setStyleSheet(QStringLiteral("QComboBox { padding: 0px 1px; }"
+                                 "QComboBox::drop-down { width: 13px; }"));
     for (std::size_t i = 0; i < combos_.size(); ++i) {
-        combos_[i]->setStyleSheet(QStringLiteral("QComboBox { padding: 0px 1px; }"
-                                                 "QComboBox::drop-down { width: 13px; }"));
         combos_[i]->setEditText(ToQt(design::kCombos[i].caption));
         Place(*combos_[i], design::kCombos[i]);
     }

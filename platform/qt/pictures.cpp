@@ -2,22 +2,30 @@
 
 #include <QPixmap>
 
+#include "platform/qt/qt_text_renderer.h"
+#include "raster/png.h"
+
 namespace tarvenel::qt {
 
+// The core's decoder, not Qt's: Qt's image reader first looks through its
+// format plug-ins, which the first window would wait for.
 QImage ArtworkImage(Artwork which) {
-    const auto png = ArtworkPng(which);
-    return QImage::fromData(png.data(), static_cast<int>(png.size()), "PNG");
+    return ToImage(DecodePng(ArtworkPng(which)));
 }
 
+// The pictures asked for again and again (each linked label, each window)
+// are decoded once.
 QCursor HandCursor() {
-    return QCursor(QPixmap::fromImage(ArtworkImage(Artwork::HandCursor)), kHandCursorHotSpotX,
-                   kHandCursorHotSpotY);
+    static const QImage hand = ArtworkImage(Artwork::HandCursor);
+    return QCursor(QPixmap::fromImage(hand), kHandCursorHotSpotX, kHandCursorHotSpotY);
 }
 
 QIcon ProgramIcon() {
+    static const QImage small = ArtworkImage(Artwork::Icon16);
+    static const QImage large = ArtworkImage(Artwork::Icon32);
     QIcon icon;
-    icon.addPixmap(QPixmap::fromImage(ArtworkImage(Artwork::Icon16)));
-    icon.addPixmap(QPixmap::fromImage(ArtworkImage(Artwork::Icon32)));
+    icon.addPixmap(QPixmap::fromImage(small));
+    icon.addPixmap(QPixmap::fromImage(large));
     return icon;
 }
 

@@ -5,25 +5,29 @@
 
 namespace tarvenel::qt {
 
-TrayIcon::TrayIcon(QObject* parent) : QObject(parent) {
-    icon_.setIcon(ProgramIcon());
-    connect(&icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
-        // Trigger is the plain (left) click; right and double clicks do nothing.
-        if (r == QSystemTrayIcon::Trigger && onLeftClick_)
-            onLeftClick_();
-    });
-}
+TrayIcon::TrayIcon(QObject* parent) : QObject(parent) {}
 
 bool TrayIcon::Add(const std::string& tip) {
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         return false;
-    icon_.setToolTip(ToQtLines(tip));
-    icon_.show();
+    if (!icon_) {
+        icon_ = std::make_unique<QSystemTrayIcon>(ProgramIcon());
+        connect(icon_.get(), &QSystemTrayIcon::activated, this,
+                [this](QSystemTrayIcon::ActivationReason r) {
+                    // Trigger is the plain (left) click; right and double
+                    // clicks do nothing.
+                    if (r == QSystemTrayIcon::Trigger && onLeftClick_)
+                        onLeftClick_();
+                });
+    }
+    icon_->setToolTip(ToQtLines(tip));
+    icon_->show();
     return true;
 }
 
 void TrayIcon::Remove() {
-    icon_.hide();
+    if (icon_)
+        icon_->hide();
 }
 
 } // namespace tarvenel::qt

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QSystemTrayIcon>
 #include <functional>
+#include <memory>
 
 #include "shell/notify_icon.h"
 
@@ -20,11 +21,12 @@ public:
 
     bool Add(const std::string& tip) override;
     void Remove() override;
-    bool Shown() const { return icon_.isVisible(); }
-    QString ToolTip() const { return icon_.toolTip(); }
+    bool Shown() const { return icon_ && icon_->isVisible(); }
+    QString ToolTip() const { return icon_ ? icon_->toolTip() : QString(); }
 
 private:
-    QSystemTrayIcon icon_;
+    // Made when first shown: most starts show the window, not the icon.
+    std::unique_ptr<QSystemTrayIcon> icon_;
     std::function<void()> onLeftClick_;
 };
 

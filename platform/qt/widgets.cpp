@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QDateTime>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -10,6 +11,7 @@
 #include <QSignalBlocker>
 
 #include "app/form_design.h"
+#include "app/second_rhythm.h"
 #include "platform/qt/qt_string.h"
 
 namespace tarvenel::qt {
@@ -338,18 +340,35 @@ void PushButtonWidget::focusOutEvent(QFocusEvent* event) {
 
 // --- TimerAdapter
 
-TimerAdapter::TimerAdapter(int intervalMs, bool enabled, std::function<void()> onTick) {
+TimerAdapter::TimerAdapter(int intervalMs, bool enabled, std::function<void()> onTick,
+                           Rhythm rhythm)
+    : intervalMs_(intervalMs), rhythm_(rhythm) {
     timer_.setInterval(intervalMs);
     timer_.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timer_, &QTimer::timeout, std::move(onTick));
+    // On the wall clock's seconds each tick sets the next one, before the
+    // handler runs so that the handler can still switch the timer off.
+    timer_.setSingleShot(rhythm == Rhythm::WallClockSeconds);
+    QObject::connect(&timer_, &QTimer::timeout, [this, tick = std::move(onTick)] {
+        if (rhythm_ == Rhythm::WallClockSeconds)
+            Start();
+        tick();
+    });
     if (enabled)
+        Start();
+}
+
+void TimerAdapter::Start() {
+    if (rhythm_ == Rhythm::Own)
         timer_.start();
+    else
+        timer_.start(
+            MsUntilNextSecond(static_cast<int>(QDateTime::currentMSecsSinceEpoch() % 1000)));
 }
 
 void TimerAdapter::SetEnabled(bool enabled) {
     // Switching on a running timer keeps its rhythm, as the forms' timers do.
     if (enabled && !timer_.isActive())
-        timer_.start();
+        Start();
     else if (!enabled)
         timer_.stop();
 }

@@ -171,16 +171,24 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 };
 
-// A timer whose ticks call the form's handler.
+// A timer whose ticks call the form's handler. One that keeps to the
+// wall clock's seconds (the clock, 1000 ms) ticks just after each second
+// begins instead of at its own rhythm.
 class TimerAdapter : public Timer {
 public:
-    TimerAdapter(int intervalMs, bool enabled, std::function<void()> onTick);
+    enum class Rhythm { Own, WallClockSeconds };
+    TimerAdapter(int intervalMs, bool enabled, std::function<void()> onTick,
+                 Rhythm rhythm = Rhythm::Own);
     bool Enabled() const override { return timer_.isActive(); }
     void SetEnabled(bool enabled) override;
-    int Interval() const override { return timer_.interval(); }
+    int Interval() const override { return intervalMs_; }
 
 private:
+    void Start();
+
     QTimer timer_;
+    int intervalMs_;
+    Rhythm rhythm_;
 };
 
 } // namespace tarvenel::qt

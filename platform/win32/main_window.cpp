@@ -194,8 +194,10 @@ void MainWindow::CreateCombo(int i) {
     // The mouse is over the text field most of the time: it shows the tip too.
     COMBOBOXINFO info{};
     info.cbSize = sizeof(info);
-    if (GetComboBoxInfo(combo, &info) && info.hwndItem)
+    if (GetComboBoxInfo(combo, &info) && info.hwndItem) {
         AddToolTip(info.hwndItem, d.toolTip);
+        caretRest_.Watch(info.hwndItem);
+    }
 }
 
 void MainWindow::CreateButton(int i) {
@@ -292,9 +294,10 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         OnCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_TIMER:
-        if (wParam == timer1_.Id() && timer1_.Enabled())
+        if (wParam == timer1_.Id() && timer1_.Enabled()) {
+            timer1_.Ticked();
             frm_->ClockTick();
-        else if (wParam == timer2_.Id() && timer2_.Enabled())
+        } else if (wParam == timer2_.Id() && timer2_.Enabled())
             frm_->RestoreAfterCancel();
         return 0;
     case WM_MOUSEMOVE:

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/win32/button_window.h"
+#include "platform/win32/caret_rest.h"
 #include "platform/win32/gdi_text_renderer.h"
 #include "platform/win32/icons.h"
 #include "platform/win32/image_window.h"
@@ -107,6 +108,7 @@ private:
     std::array<WinLabel, 5> labels_;
     // Label2, Label3 and LbBR as links to screen readers.
     std::array<std::unique_ptr<WindowAccessibility>, 3> links_;
+    CaretRest caretRest_; // before the lists: it outlives their fields
     std::array<WinComboBox, 9> combos_;
     std::array<WinCheckBox, 4> checks_;
     ButtonContainer buttonContainer_{frm_main_design::kBackColour};
@@ -118,7 +120,7 @@ private:
     HWND pressedLink_ = nullptr;    // the link the left button went down on
     unsigned checkPresses_[4] = {}; // buttons that went down on each box
     bool releasingCheck_ = false;   // a box is handling a mouse release
-    WinTimer timer1_{1, 1000, true};
+    WinTimer timer1_{1, 1000, true, WinTimer::Rhythm::WallClockSeconds};
     WinTimer timer2_{2, 1, false};
     std::unique_ptr<WinNotifyIcon> notifyIcon_;
     std::unique_ptr<FrmMain> frm_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/form_design.h"
+#include "app/second_rhythm.h"
 #include "platform/win32/wide.h"
 
 namespace tarvenel::win32 {
@@ -156,9 +157,24 @@ void WinTimer::SetEnabled(bool enabled) {
     if (!owner_)
         return;
     if (enabled)
-        SetTimer(owner_, id_, static_cast<UINT>(interval_), nullptr); // restarts the period
+        Start(); // restarts the period
     else
         KillTimer(owner_, id_);
+}
+void WinTimer::Ticked() {
+    if (rhythm_ == Rhythm::WallClockSeconds && enabled_ && owner_)
+        Start();
+}
+void WinTimer::Start() {
+    int delay = interval_;
+    if (rhythm_ == Rhythm::WallClockSeconds) {
+        FILETIME now; // 100-nanosecond units
+        GetSystemTimeAsFileTime(&now);
+        const auto units =
+            (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+        delay = MsUntilNextSecond(static_cast<int>(units / 10000 % 1000));
+    }
+    SetTimer(owner_, id_, static_cast<UINT>(delay), nullptr);
 }
 
 int MouseButtonOf(UINT message) {

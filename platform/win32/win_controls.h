@@ -74,22 +74,31 @@ private:
 };
 
 // SetTimer on the owning window; its WM_TIMER with this id runs the handler.
+// One that keeps to the wall clock's seconds (the clock, 1000 ms) ticks just
+// after each second begins instead of at its own rhythm.
 class WinTimer : public Timer {
 public:
-    WinTimer(UINT_PTR id, int interval, bool enabled)
-        : id_(id), interval_(interval), enabled_(enabled) {}
+    enum class Rhythm { Own, WallClockSeconds };
+    WinTimer(UINT_PTR id, int interval, bool enabled, Rhythm rhythm = Rhythm::Own)
+        : id_(id), interval_(interval), enabled_(enabled), rhythm_(rhythm) {}
     // Starts the timer when it was enabled before the window existed.
     void Attach(HWND owner);
     UINT_PTR Id() const { return id_; }
     bool Enabled() const override { return enabled_; }
     void SetEnabled(bool enabled) override;
     int Interval() const override { return interval_; }
+    // Before the handler of each WM_TIMER runs: sets the next tick on the
+    // wall clock's seconds (the handler may still switch the timer off).
+    void Ticked();
 
 private:
+    void Start();
+
     HWND owner_ = nullptr;
     UINT_PTR id_;
     int interval_;
     bool enabled_;
+    Rhythm rhythm_;
 };
 
 // The width in pixels of one line of text in the window's own font.

@@ -3,6 +3,8 @@
 // releases act, the tab order, the lists, the buttons and the icon's
 // restore. The services are the in-memory fakes; the windows are the
 // program's own.
+#include <set>
+
 #include "preferences/links.h"
 #include "win32/main_window_fixture.h"
 
@@ -59,6 +61,39 @@ TEST_F(WinMainWindow, TheKeyboardStartsOnTheYearAndTabsInScreenOrder) {
         Type(VK_TAB);
         EXPECT_EQ(Focused(), Child(name)) << name;
     }
+}
+
+// The caret of the focused list blinks after input and then rests, lit, so
+// that an idle window wakes only for its clock; a key sets it blinking again.
+TEST_F(WinMainWindow, TheCaretRestsLitAFewSecondsAfterTheLastInput) {
+    Load();
+    SetForegroundWindow(Main());
+    Type(VK_TAB); // the month list, whose short text leaves room after it
+    Type(VK_END);
+    HWND field = GetFocus();
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(GetGUIThreadInfo(GetCurrentThreadId(), &info));
+    ASSERT_EQ(info.hwndCaret, field);
+    const POINT at{info.rcCaret.left, (info.rcCaret.top + info.rcCaret.bottom) / 2};
+    // The colours the caret's place takes over a second and a half.
+    auto coloursSeen = [&] {
+        std::set<COLORREF> colours;
+        for (int i = 0; i < 15; ++i) {
+            Pump(Main(), 100);
+            HDC dc = GetDC(field);
+            colours.insert(GetPixel(dc, at.x, at.y));
+            ReleaseDC(field, dc);
+        }
+        return colours;
+    };
+    EXPECT_EQ(coloursSeen().size(), 2u) << "the caret blinks after a key";
+    Pump(Main(), static_cast<int>(CaretRest::kWindowsCaretTimeoutMs));
+    const auto resting = coloursSeen();
+    ASSERT_EQ(resting.size(), 1u) << "the caret still blinks";
+    EXPECT_NE(*resting.begin(), RGB(255, 255, 255)) << "the resting caret is not lit";
+    Type(VK_END);
+    EXPECT_EQ(coloursSeen().size(), 2u) << "a key does not wake the caret";
 }
 
 TEST_F(WinMainWindow, NativeControlsShareTheClassicLook) {
