@@ -8,7 +8,9 @@ PROGRAM=$2
 shift 2
 source "$(dirname "$0")/wine_env.sh"
 trap cleanup EXIT
-new_prefix "windowed-$(basename "$PROGRAM" .exe)"
+# One prefix per program and arguments: two CTest entries running the same
+# program side by side must not share a Wine session (nor its input).
+new_prefix "windowed-$(basename "$PROGRAM" .exe)-$(printf '%s' "$*" | md5sum | cut -c1-8)"
 start_display
 theme='HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager'
 limit 30 wine reg add "$theme" /v ThemeActive /t REG_SZ /d 1 /f >/dev/null 2>&1
