@@ -10,14 +10,6 @@ cli_program=("$program")
 cli_out=$work
 start_session
 
-visible_box() { # a message box of the program (the tray icon is smaller)
-    local w
-    for w in $(xdotool search --onlyvisible --name '^Tarvenel$' 2>/dev/null); do
-        window_box "$w"
-        [ "$BW" -gt 64 ] && return 0
-    done
-    return 1
-}
 window_gone() { ! xdotool search --onlyvisible --name "$1" | grep -q .; }
 countdown_up() { wait_for 40 xdotool search --onlyvisible --name '^正在准备关机…$'; }
 socket=$XDG_RUNTIME_DIR/tarvenel.socket

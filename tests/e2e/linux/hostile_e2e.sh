@@ -36,15 +36,6 @@ user_dir() { # a folder of the user as_user runs as
     [ "$(id -u)" != 0 ] || chown 65534:65534 "$1"
     chmod 700 "$1"
 }
-# A message box of the program (the tray icon is smaller); its size in BW, BH.
-visible_box() {
-    local w
-    for w in $(xdotool search --onlyvisible --name '^Tarvenel$' 2>/dev/null); do
-        window_box "$w"
-        [ "$BW" -gt 64 ] && return 0
-    done
-    return 1
-}
 close_box() {
     xdotool key Return
     wait_for 5 eval '! visible_box' || fail "$1: the message box stayed"

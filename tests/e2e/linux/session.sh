@@ -122,6 +122,17 @@ same_area() {
     [ "$(compare -metric AE -extract "$5x$6+$((wx + $3))+$((wy + $4))" "$work/$1.png" "$work/$2.png" null: 2>&1)" = 0 ]
 }
 
+# A message box of the program is up (the tray icon, also "Tarvenel", is
+# smaller); its place and size are left in BX, BY, BW, BH.
+visible_box() {
+    local w
+    for w in $(xdotool search --onlyvisible --name '^Tarvenel$' 2>/dev/null); do
+        window_box "$w"
+        [ "$BW" -gt 64 ] && return 0
+    done
+    return 1
+}
+
 # The program's icon in the tray: a small window of its own.
 click_tray_icon() {
     local w
