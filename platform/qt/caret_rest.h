@@ -5,18 +5,18 @@
 #include <QObject>
 #include <QTimer>
 
+#include "app/caret_timeout.h"
+
 namespace tarvenel::qt {
 
 class CaretRest : public QObject {
 public:
     // Watches the whole application's input; `blinkMs` is how long the caret
     // blinks after the last of it.
-    explicit CaretRest(int blinkMs = kWindowsCaretTimeoutMs);
+    explicit CaretRest(int blinkMs = kCaretBlinkTimeoutMs);
     ~CaretRest() override;
 
     bool Resting() const { return resting_; }
-
-    static constexpr int kWindowsCaretTimeoutMs = 5000;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

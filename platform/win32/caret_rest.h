@@ -3,15 +3,14 @@
 // or click and then stays lit, as Windows 10 does by itself (its caret
 // time-out) and Wine does not: a blinking caret wakes the program twice a
 // second all day.
+#include "app/caret_timeout.h"
 #include "platform/win32/win_api.h"
 
 namespace tarvenel::win32 {
 
 class CaretRest {
 public:
-    static constexpr UINT kWindowsCaretTimeoutMs = 5000;
-
-    explicit CaretRest(UINT blinkMs = kWindowsCaretTimeoutMs) : blinkMs_(blinkMs) {}
+    explicit CaretRest(UINT blinkMs = kCaretBlinkTimeoutMs) : blinkMs_(blinkMs) {}
     ~CaretRest();
     CaretRest(const CaretRest&) = delete;
     CaretRest& operator=(const CaretRest&) = delete;

@@ -5,6 +5,7 @@
 // program's own.
 #include <set>
 
+#include "app/caret_timeout.h"
 #include "preferences/links.h"
 #include "win32/main_window_fixture.h"
 
@@ -88,7 +89,7 @@ TEST_F(WinMainWindow, TheCaretRestsLitAFewSecondsAfterTheLastInput) {
         return colours;
     };
     EXPECT_EQ(coloursSeen().size(), 2u) << "the caret blinks after a key";
-    Pump(Main(), static_cast<int>(CaretRest::kWindowsCaretTimeoutMs));
+    Pump(Main(), kCaretBlinkTimeoutMs);
     const auto resting = coloursSeen();
     ASSERT_EQ(resting.size(), 1u) << "the caret still blinks";
     EXPECT_NE(*resting.begin(), RGB(255, 255, 255)) << "the resting caret is not lit";
