@@ -83,15 +83,16 @@ Bitmap ComposeMainWindowBackground(int width, int height, const Bitmap& skin, co
 }
 
 WindowPosition ClampWindowPosition(WindowPosition stored, double width, double height,
-                                   double screenWidth, double screenHeight) {
-    if (stored.left < 0)
-        stored.left = 0;
-    if (stored.top < 0)
-        stored.top = 0;
-    if (screenWidth - width < stored.left)
-        stored.left = static_cast<std::int32_t>(std::nearbyint(screenWidth - width));
-    if (screenHeight - height < stored.top)
-        stored.top = static_cast<std::int32_t>(std::nearbyint(screenHeight - height));
+                                   const ScreenArea& screen) {
+    auto whole = [](double value) { return static_cast<std::int32_t>(std::nearbyint(value)); };
+    if (stored.left < screen.left)
+        stored.left = whole(screen.left);
+    if (stored.top < screen.top)
+        stored.top = whole(screen.top);
+    if (screen.left + screen.width - width < stored.left)
+        stored.left = whole(screen.left + screen.width - width);
+    if (screen.top + screen.height - height < stored.top)
+        stored.top = whole(screen.top + screen.height - height);
     return stored;
 }
 
@@ -109,7 +110,7 @@ void ResizeMainWindow(const MainWindowResizeInput& in, WindowPosition& stored,
     });
     Skip([&] { surface.SetRegion(MainWindowRegion(in.width, in.height)); });
     Skip([&] {
-        stored = ClampWindowPosition(stored, in.width, in.height, in.screenWidth, in.screenHeight);
+        stored = ClampWindowPosition(stored, in.width, in.height, in.screen);
         surface.MoveTo(stored.left, stored.top);
     });
 }

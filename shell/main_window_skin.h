@@ -51,11 +51,20 @@ struct WindowPosition {
     bool operator==(const WindowPosition&) const = default;
 };
 
-// Keeps the stored position on the screen: a negative coordinate becomes 0,
-// then one that would push the window past the right or bottom edge becomes
-// (screen size - window size), rounded to a whole number, ties to even.
+// The monitor the window keeps to, in the desktop's coordinates (twips).
+struct ScreenArea {
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+};
+
+// Keeps the stored position on the screen: a coordinate before the screen's
+// left or top edge becomes that edge, then one that would push the window
+// past the right or bottom edge becomes (that edge - window size), rounded to
+// a whole number, ties to even.
 WindowPosition ClampWindowPosition(WindowPosition stored, double width, double height,
-                                   double screenWidth, double screenHeight);
+                                   const ScreenArea& screen);
 
 // The window as the resize handler changes it; the front end applies each
 // change to its native window and controls.
@@ -80,8 +89,7 @@ struct MainWindowResizeInput {
     const Bitmap& icon;
     const FontSpec& font;
     std::string caption; // "Tarvenel 1.5.0"
-    double screenWidth = 0;
-    double screenHeight = 0;
+    ScreenArea screen;
 };
 
 // Form_Resize. Every step runs even when an earlier one fails (throws): the

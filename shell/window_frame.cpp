@@ -17,8 +17,9 @@ FontSpec CaptionFont() {
 } // namespace
 
 void WindowFrame::Centre(int widthTwips, int heightTwips) {
-    position_.left = (screen_.WidthTwips() - widthTwips) / 2;
-    position_.top = (screen_.HeightTwips() - heightTwips) / 2;
+    const TwipsRect screen = screen_.Area();
+    position_.left = screen.left + (screen.width - widthTwips) / 2;
+    position_.top = screen.top + (screen.height - heightTwips) / 2;
 }
 
 void WindowFrame::Form_Resize() {
@@ -26,16 +27,18 @@ void WindowFrame::Form_Resize() {
         skin_ = DecodePng(ArtworkPng(Artwork::Skin));
     if (icon_.Empty())
         icon_ = DecodePng(ArtworkPng(Artwork::Icon16));
-    const MainWindowResizeInput input{form_.Width(),
-                                      form_.Height(),
-                                      credit_.Width(),
-                                      credit_.Height(),
-                                      skin_,
-                                      icon_,
-                                      CaptionFont(),
-                                      form_.Caption(),
-                                      static_cast<double>(screen_.WidthTwips()),
-                                      static_cast<double>(screen_.HeightTwips())};
+    const TwipsRect screen = screen_.Area();
+    const MainWindowResizeInput input{
+        form_.Width(),
+        form_.Height(),
+        credit_.Width(),
+        credit_.Height(),
+        skin_,
+        icon_,
+        CaptionFont(),
+        form_.Caption(),
+        {static_cast<double>(screen.left), static_cast<double>(screen.top),
+         static_cast<double>(screen.width), static_cast<double>(screen.height)}};
     ResizeMainWindow(input, position_, surface_, text_);
 }
 

@@ -19,7 +19,8 @@ public:
         : form_(form), credit_(credit), surface_(surface), mover_(mover), screen_(screen),
           text_(text) {}
 
-    // The stored position: centred on the screen for a window of this size.
+    // The stored position: centred on the primary monitor for a window of
+    // this size, wherever that monitor lies in the desktop.
     void Centre(int widthTwips, int heightTwips);
     // Form_Resize: every step runs, a failing one is skipped.
     void Form_Resize();

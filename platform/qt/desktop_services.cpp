@@ -49,14 +49,13 @@ std::string LocaleDateTimeText::LongTime(int hour, int minute, int second) {
                                   WithoutTimeZone(locale.timeFormat(QLocale::LongFormat))));
 }
 
-int PrimaryScreen::WidthTwips() const {
+TwipsRect PrimaryScreen::Area() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? PixelsToTwips(screen->geometry().width()) : 0;
-}
-
-int PrimaryScreen::HeightTwips() const {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? PixelsToTwips(screen->geometry().height()) : 0;
+    if (!screen)
+        return {};
+    const QRect area = screen->geometry();
+    return {PixelsToTwips(area.x()), PixelsToTwips(area.y()), PixelsToTwips(area.width()),
+            PixelsToTwips(area.height())};
 }
 
 void DesktopUrlOpener::Open(const std::string& url) {

@@ -24,12 +24,11 @@ public:
     std::string LongTime(int hour, int minute, int second) override;
 };
 
-// The primary screen. Qt lays out in device-independent pixels of 1/96 inch,
-// so a pixel is always 15 twips.
+// The primary screen where it lies among the others. Qt lays out in
+// device-independent pixels of 1/96 inch, so a pixel is always 15 twips.
 class PrimaryScreen : public Screen {
 public:
-    int WidthTwips() const override;
-    int HeightTwips() const override;
+    TwipsRect Area() const override;
 };
 
 class DesktopUrlOpener : public UrlOpener {

@@ -63,8 +63,8 @@ MainWindow::MainWindow(const SystemServices& services, NotifyIcon& notifyIcon)
       buttonContainer_(design::kBackColour),
       buttons_(MakeEach<XPButtonWidget, 3>([this, &services](std::size_t i) {
           static const auto stored = MainWindowButtons();
-          const ButtonScreen screen{TwipsToPixels(services.screen.WidthTwips()),
-                                    TwipsToPixels(services.screen.HeightTwips()),
+          const TwipsRect area = services.screen.Area();
+          const ButtonScreen screen{TwipsToPixels(area.width), TwipsToPixels(area.height),
                                     kFormTwipsPerPixel};
           return std::make_unique<XPButtonWidget>(buttonContainer_, stored[i], text_, screen, this);
       })),

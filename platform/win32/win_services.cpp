@@ -53,11 +53,9 @@ void WinUrlOpener::Open(const std::string& url) {
     ShellExecuteW(*owner_, L"open", Widen(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-int WinScreen::WidthTwips() const {
-    return PixelsToTwips(GetSystemMetrics(SM_CXSCREEN));
-}
-int WinScreen::HeightTwips() const {
-    return PixelsToTwips(GetSystemMetrics(SM_CYSCREEN));
+TwipsRect WinScreen::Area() const {
+    return {0, 0, PixelsToTwips(GetSystemMetrics(SM_CXSCREEN)),
+            PixelsToTwips(GetSystemMetrics(SM_CYSCREEN))};
 }
 
 MutexInstanceGuard::~MutexInstanceGuard() {

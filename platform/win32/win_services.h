@@ -44,10 +44,10 @@ private:
     HWND* owner_;
 };
 
+// The primary monitor, which Windows always puts at the desktop's origin.
 class WinScreen : public Screen {
 public:
-    int WidthTwips() const override;
-    int HeightTwips() const override;
+    TwipsRect Area() const override;
 };
 
 // A named mutex per session: the first copy creates it, later copies find it.

@@ -2,8 +2,10 @@
 // placement and shape at show, the keyboard's path through it.
 #include <QApplication>
 #include <QFontMetrics>
+#include <QScreen>
 
 #include "main_window_fixture.h"
+#include "platform/qt/desktop_services.h"
 #include "preferences/links.h"
 
 namespace tarvenel::qt {
@@ -110,6 +112,49 @@ TEST_F(MainWindowTest, TheIconBringsADraggedWindowBackWhereItWas) {
     window.TrayLeftClick();
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.pos(), dragged);
+}
+
+// --- Two monitors, the primary one on the right (run by CTest with
+// two_screens.json as the offscreen platform's configuration, whose screen
+// named first is the primary one)
+
+TEST(TwoScreens, TheWindowOpensAndComesBackOnThePrimaryMonitor) {
+    ASSERT_EQ(QGuiApplication::screens().size(), 2);
+    const QRect primary = QGuiApplication::primaryScreen()->geometry();
+    ASSERT_EQ(primary, QRect(1280, 0, 1366, 768));
+    FakeClock clock;
+    FakeDateText dateText;
+    FakeSettings settings;
+    FakeDialogs dialogs;
+    FakeStartupList startup;
+    FakeNotifyIcon notifyIcon;
+    FakeCountdown countdown;
+    FakeUrlOpener urls;
+    FakeExit exit;
+    PrimaryScreen screen;
+    MainWindow window(
+        SystemServices{clock, dateText, settings, dialogs, startup, countdown, urls, exit, screen},
+        notifyIcon);
+    clock.Set({2026, 12, 7, 9, 0, 0});
+    window.Logic().Form_Load();
+    QCoreApplication::processEvents();
+    // Centred in twips, as the form computes it: halves truncate.
+    const QPoint centred(1280 + TwipsToPixels((1366 * 15 - 5640) / 2),
+                         TwipsToPixels((768 * 15 - 3240) / 2));
+    EXPECT_EQ(window.pos(), centred);
+    EXPECT_EQ(window.screen(), QGuiApplication::primaryScreen());
+
+    // Back from the taskbar: the resize puts it where it was stored.
+    window.SetWindowState(WindowState::Minimised);
+    QCoreApplication::processEvents();
+    window.Restore();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.pos(), centred);
+    // A stored place off the primary monitor's right edge is pulled back to
+    // that monitor's edge, not the desktop's.
+    window.move(primary.right() - 100, 100);
+    window.Logic().Form_Resize();
+    EXPECT_EQ(window.pos(), centred);
 }
 
 // --- The buttons

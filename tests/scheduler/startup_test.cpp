@@ -42,6 +42,19 @@ TEST(Startup, CentresTheWindowWithTruncatingHalves) {
     h.LoadAt(kSevenAm);
     EXPECT_EQ(h.frm.WinLeft(), (1366 * 15 + 1 - 5640) / 2);
     EXPECT_EQ(h.frm.WinTop(), (768 * 15 - 3240) / 2);
+
+    // The primary monitor right of another one: centred on it, and the
+    // resize keeps it there.
+    MainWindowHarness right;
+    right.screen.left = 1920 * 15;
+    right.screen.top = -120 * 15;
+    right.screen.width = 1366 * 15;
+    right.screen.height = 768 * 15;
+    right.LoadAt(kSevenAm);
+    EXPECT_EQ(right.frm.WinLeft(), 1920 * 15 + (1366 * 15 - 5640) / 2);
+    EXPECT_EQ(right.frm.WinTop(), -120 * 15 + (768 * 15 - 3240) / 2);
+    right.frm.Form_Resize();
+    EXPECT_EQ(right.surface.position, std::pair(right.frm.WinLeft(), right.frm.WinTop()));
 }
 
 TEST(Startup, MissingAndEmptyMsgOKDiffer) {

@@ -30,26 +30,31 @@ TEST(MainWindowLayoutTest, CaptionButtonsAndCreditFollowTheRightEdge) {
     EXPECT_EQ(wider.creditTop, 4725);
 }
 
-TEST(ClampWindowPositionTest, KeepsTheWindowOnTheScreen) {
-    const double screenW = 19200; // 1280 x 768 pixels
-    const double screenH = 11520;
-    EXPECT_EQ(ClampWindowPosition({100, 200}, kWidth, kHeight, screenW, screenH),
-              (WindowPosition{100, 200}));
-    EXPECT_EQ(ClampWindowPosition({-1, -3000}, kWidth, kHeight, screenW, screenH),
-              (WindowPosition{0, 0}));
-    // Past the right or bottom edge: pulled back to end exactly at the edge.
-    EXPECT_EQ(ClampWindowPosition({15000, 9000}, kWidth, kHeight, screenW, screenH),
-              (WindowPosition{13560, 8280}));
-    EXPECT_EQ(ClampWindowPosition({13560, 8280}, kWidth, kHeight, screenW, screenH),
-              (WindowPosition{13560, 8280}));
-    EXPECT_EQ(ClampWindowPosition({13561, 8281}, kWidth, kHeight, screenW, screenH),
-              (WindowPosition{13560, 8280}));
+TEST(ClampWindowPositionTest, KeepsTheWindowOnItsScreen) {
+    // 1280 x 768 pixels at the desktop's origin, and the same monitor to the
+    // right of a 1920-pixel one and 300 pixels lower.
+    for (const ScreenArea screen :
+         {ScreenArea{0, 0, 19200, 11520}, ScreenArea{28800, 4500, 19200, 11520}}) {
+        auto clamp = [&](WindowPosition p) {
+            const WindowPosition on{static_cast<std::int32_t>(p.left + screen.left),
+                                    static_cast<std::int32_t>(p.top + screen.top)};
+            const WindowPosition got = ClampWindowPosition(on, kWidth, kHeight, screen);
+            return WindowPosition{static_cast<std::int32_t>(got.left - screen.left),
+                                  static_cast<std::int32_t>(got.top - screen.top)};
+        };
+        EXPECT_EQ(clamp({100, 200}), (WindowPosition{100, 200}));
+        EXPECT_EQ(clamp({-1, -3000}), (WindowPosition{0, 0}));
+        // Past the right or bottom edge: pulled back to end exactly at the edge.
+        EXPECT_EQ(clamp({15000, 9000}), (WindowPosition{13560, 8280}));
+        EXPECT_EQ(clamp({13560, 8280}), (WindowPosition{13560, 8280}));
+        EXPECT_EQ(clamp({13561, 8281}), (WindowPosition{13560, 8280}));
+    }
 }
 
 TEST(ClampWindowPositionTest, EdgePositionRoundsHalvesToEven) {
-    EXPECT_EQ(ClampWindowPosition({9000, 9000}, kWidth, kHeight, 10000.5, 12000.5),
+    EXPECT_EQ(ClampWindowPosition({9000, 9000}, kWidth, kHeight, {0, 0, 10000.5, 12000.5}),
               (WindowPosition{4360, 8760}));
-    EXPECT_EQ(ClampWindowPosition({9000, 9000}, kWidth, kHeight, 10001.5, 11999.5),
+    EXPECT_EQ(ClampWindowPosition({9000, 9000}, kWidth, kHeight, {0, 0, 10001.5, 11999.5}),
               (WindowPosition{4362, 8760}));
 }
 
@@ -236,7 +241,8 @@ struct ThrowingText : TextRenderer {
 class ResizeTest : public ComposeTest {
 protected:
     MainWindowResizeInput Input() {
-        return {kWidth, kHeight, 1500, 180, skin, icon, font, "Tarvenel 1.5.0", 19200, 11520};
+        return {
+            kWidth, kHeight, 1500, 180, skin, icon, font, "Tarvenel 1.5.0", {0, 0, 19200, 11520}};
     }
     RecordingSurface surface;
 };

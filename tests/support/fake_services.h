@@ -139,8 +139,9 @@ public:
 
 class FakeScreen : public Screen {
 public:
-    int WidthTwips() const override { return width; }
-    int HeightTwips() const override { return height; }
+    TwipsRect Area() const override { return {left, top, width, height}; }
+    int left = 0;
+    int top = 0;
     int width = 1920 * 15;
     int height = 1080 * 15;
 };
