@@ -92,13 +92,22 @@ EntryFile Parse(const std::string& content) {
     return file;
 }
 
+// The key's first line takes the value; later lines of the same key would
+// contradict it, so they go.
 void SetKey(Lines& lines, const std::string& key, const std::string& value) {
-    for (std::string& line : lines)
-        if (IsKeyLine(line, key)) {
-            line = key + "=" + value;
-            return;
+    bool set = false;
+    for (auto line = lines.begin(); line != lines.end();) {
+        if (!IsKeyLine(*line, key)) {
+            ++line;
+        } else if (set) {
+            line = lines.erase(line);
+        } else {
+            *line++ = key + "=" + value;
+            set = true;
         }
-    lines.push_back(key + "=" + value);
+    }
+    if (!set)
+        lines.push_back(key + "=" + value);
 }
 
 std::string Join(const Lines& lines) {
@@ -106,6 +115,28 @@ std::string Join(const Lines& lines) {
     for (const std::string& line : lines)
         text += line + "\n";
     return text;
+}
+
+// The file again: what came before the group, the group, the other groups.
+std::string Rejoin(const EntryFile& entry) {
+    Lines lines = entry.before;
+    lines.push_back(kGroup);
+    lines.insert(lines.end(), entry.entry.begin(), entry.entry.end());
+    if (!entry.after.empty()) {
+        lines.push_back("");
+        lines.insert(lines.end(), entry.after.begin(), entry.after.end());
+        while (!lines.empty() && lines.back().empty())
+            lines.pop_back();
+    }
+    return Join(lines);
+}
+
+bool IsTrue(const std::string& value) {
+    return value == "true" || value == "1";
+}
+
+bool IsFalse(const std::string& value) {
+    return value == "false" || value == "0";
 }
 
 } // namespace
@@ -151,18 +182,29 @@ std::string ProgramOfExec(const std::string& execValue) {
 std::string ProgramOfEntry(const std::string& content) {
     std::string exec;
     for (const std::string& line : Parse(content).entry) {
-        if (IsKeyLine(line, "Hidden") && ValueOf(line) == "true")
-            return {}; // a hidden entry is a removed one
+        // A hidden entry is a removed one; GNOME's own switch is the other
+        // key. Booleans are read as GLib reads them: true or 1, false or 0.
+        if (IsKeyLine(line, "Hidden") && IsTrue(ValueOf(line)))
+            return {};
+        if (IsKeyLine(line, "X-GNOME-Autostart-enabled") && IsFalse(ValueOf(line)))
+            return {};
         if (IsKeyLine(line, "Exec"))
             exec = ValueOf(line);
     }
     return ProgramOfExec(exec);
 }
 
-std::string SwitchedOnEntry(const std::string& program) {
-    return Join({kGroup, "Type=Application", "Name=" + EscapeString(kAppTitle),
-                 "Comment=" + EscapeString("定时关机"), "Exec=" + ExecValueFor(program),
-                 "Terminal=false", "Hidden=false", "X-GNOME-Autostart-enabled=true"});
+std::string SwitchedOnEntry(const std::string& content, const std::string& program) {
+    EntryFile entry = Parse(content);
+    if (entry.entry.empty()) {
+        entry.entry = {"Type=Application", "Name=" + EscapeString(kAppTitle),
+                       "Comment=" + EscapeString("定时关机"), "Exec=", "Terminal=false"};
+    }
+    SetKey(entry.entry, "Type", "Application");
+    SetKey(entry.entry, "Exec", ExecValueFor(program));
+    SetKey(entry.entry, "Hidden", "false");
+    SetKey(entry.entry, "X-GNOME-Autostart-enabled", "true");
+    return Rejoin(entry);
 }
 
 std::string SwitchedOffEntry(const std::string& content) {
@@ -173,16 +215,7 @@ std::string SwitchedOffEntry(const std::string& content) {
         SetKey(entry.entry, "Name", kAppTitle);
     }
     SetKey(entry.entry, "Hidden", "true");
-    Lines lines = entry.before;
-    lines.push_back(kGroup);
-    lines.insert(lines.end(), entry.entry.begin(), entry.entry.end());
-    if (!entry.after.empty()) {
-        lines.push_back("");
-        lines.insert(lines.end(), entry.after.begin(), entry.after.end());
-        while (!lines.empty() && lines.back().empty())
-            lines.pop_back();
-    }
-    return Join(lines);
+    return Rejoin(entry);
 }
 
 } // namespace tarvenel

@@ -14,12 +14,16 @@ std::string ExecValueFor(const std::string& program);
 // empty text when the value does not follow the quoting rules.
 std::string ProgramOfExec(const std::string& execValue);
 
-// The program a desktop entry starts; empty when the entry is hidden (the
-// way an autostart entry is switched off) or starts nothing readable.
+// The program a desktop entry starts; empty when the entry is switched off
+// (Hidden=true, or X-GNOME-Autostart-enabled=false as GNOME's own start-up
+// tools write it) or starts nothing readable.
 std::string ProgramOfEntry(const std::string& content);
 
-// A new entry, switched on, that starts the program.
-std::string SwitchedOnEntry(const std::string& program);
+// The entry switched on to start the program: Exec names it and both
+// switches say on, so that GNOME, KDE and Xfce all start it; everything else
+// the user or a desktop wrote is kept (an empty or missing entry becomes a
+// new one).
+std::string SwitchedOnEntry(const std::string& content, const std::string& program);
 
 // The entry switched off: Hidden=true, everything else the user may have
 // written kept (an empty or missing entry becomes a minimal hidden one).

@@ -29,8 +29,9 @@ QString XdgAutostartEntry::ReadProgram() {
 }
 
 StartupResult XdgAutostartEntry::Switch(bool on) {
+    const std::string entry = FromQt(Read());
     const std::string text =
-        on ? SwitchedOnEntry(FromQt(program_)) : SwitchedOffEntry(FromQt(Read()));
+        on ? SwitchedOnEntry(entry, FromQt(program_)) : SwitchedOffEntry(entry);
     // Written whole or not at all: a failed write leaves the old entry.
     QSaveFile file(file_);
     if (!QDir().mkpath(QFileInfo(file_).absolutePath()) || !file.open(QIODevice::WriteOnly) ||

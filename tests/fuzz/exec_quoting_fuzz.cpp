@@ -71,9 +71,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(exec.find_first_of("\r\n") == std::string::npos); // one line of the file
     FUZZ_CHECK(fuzz::FirstArgument(exec) == path);
     FUZZ_CHECK(ProgramOfExec(exec) == path);
-    const std::string entry = SwitchedOnEntry(path);
+    const std::string entry = SwitchedOnEntry("", path);
     FUZZ_CHECK(ProgramOfEntry(entry) == path);
-    FUZZ_CHECK(ProgramOfEntry(SwitchedOffEntry(entry)).empty());
+    const std::string off = SwitchedOffEntry(entry);
+    FUZZ_CHECK(ProgramOfEntry(off).empty());
+    FUZZ_CHECK(ProgramOfEntry(SwitchedOnEntry(off, path)) == path); // on again
 
     // Windows: the executable in a folder of that name on drive C.
     const ProgramLocation location{"C:\\" + path, "tarvenel", ".exe", '\\'};

@@ -63,15 +63,24 @@ grep -qx 'Hidden=false' "$desktop" || fail "autostart entry hidden"
 sleep 0.3
 shot main-options
 
-step "the options survive a restart"
+step "the options survive a restart; GNOME's own switch turns the entry off"
 click 363 13 # Imclose
 answer_box exit alt+y
 wait_for 10 bash -c "! kill -0 $app" || fail "Yes did not end the program"
+# As GNOME's start-up tools switch an entry off, with a line of the user's.
+sed -i 's/^X-GNOME-Autostart-enabled=true$/X-GNOME-Autostart-enabled=false/' "$desktop"
+echo 'X-Mine=kept' >>"$desktop"
 start_program
 sleep 0.5
 shot main-restarted
-same_area main-options main-restarted 16 136 350 20 || fail "the option boxes differ after the restart"
+same_area main-options main-restarted 170 136 200 20 || fail "the option boxes differ after the restart"
+same_area main-start main-restarted 16 136 150 20 || fail "Check1 is ticked for an entry GNOME switched off"
 grep -qx 'MsgOK=0' "$ini" || fail "MsgOK lost on restart"
+click 24 146 # Check1 on again: an entry every desktop starts, the user's line kept
+answer_box startup-again Return
+for line in 'Hidden=false' 'X-GNOME-Autostart-enabled=true' 'X-Mine=kept' "Exec=\"$program\""; do
+    grep -qxF "$line" "$desktop" || fail "no $line in the entry: $(cat "$desktop")"
+done
 
 step "arming too soon is refused"
 click 285 115 # XPButton3: selectors to now
