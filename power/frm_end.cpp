@@ -13,6 +13,7 @@ void FrmEnd::Form_Load() {
     c_.form.SetSize(kEndWidthTwips, kEndHeightTwips);
     c_.Command1.SetCaption("取消关机");
     countDown_ = 10;
+    fired_ = false;
     c_.Label1.SetCaption(std::to_string(countDown_));
     c_.Timer1.SetEnabled(true); // every showing counts afresh
     try {
@@ -28,6 +29,7 @@ void FrmEnd::Timer1_Timer() {
         c_.Label1.SetCaption(std::to_string(countDown_));
         return;
     }
+    fired_ = true;
     c_.Command1.SetEnabled(false);
     c_.form.SetCaption("正在关机…");
     c_.Command1.SetCaption("再见！");
@@ -41,9 +43,12 @@ void FrmEnd::Command1_Click() {
     c_.form.Unload();
 }
 
-void FrmEnd::Form_KeyDown(int keyCode, int) {
-    if (keyCode == 27)
+bool FrmEnd::Form_KeyDown(int keyCode, int) {
+    if (keyCode == 27) {
         Command1_Click();
+        return true;
+    }
+    return fired_;
 }
 
 void FrmEnd::Form_Unload() {

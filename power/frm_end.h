@@ -35,8 +35,12 @@ public:
 
     void Form_Load();
     void Timer1_Timer();
-    void Command1_Click();                     // cancel
-    void Form_KeyDown(int keyCode, int shift); // Escape cancels from anywhere
+    void Command1_Click(); // cancel
+    // Escape cancels from anywhere. True when the key is the dialog's and
+    // the focused control must not see it: Escape, and every key once the
+    // countdown has fired, when nothing but Escape and the close box may act
+    // (Enter or Space would reach a power button behind the disabled cancel).
+    bool Form_KeyDown(int keyCode, int shift);
     void Form_Unload();
 
     // The hidden buttons and the countdown's own action.
@@ -54,6 +58,7 @@ private:
     FrmEndControls c_;
     FrmEndServices s_;
     std::int16_t countDown_ = 0;
+    bool fired_ = false;
 };
 
 } // namespace tarvenel

@@ -142,10 +142,8 @@ void EndDialog::reject() {
 }
 
 bool EndDialog::KeyDown(QKeyEvent* event) {
-    const int key = VirtualKeyOf(event->key());
-    if (frm_)
-        frm_->Form_KeyDown(key, ShiftNumber(event->modifiers()));
-    return key == 27; // Escape belongs to the form; other keys go on
+    // The form tells which keys are its own; the rest go on to the control.
+    return frm_ && frm_->Form_KeyDown(VirtualKeyOf(event->key()), ShiftNumber(event->modifiers()));
 }
 
 bool EndDialog::eventFilter(QObject* watched, QEvent* event) {

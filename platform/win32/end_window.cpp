@@ -140,10 +140,12 @@ bool EndWindow::PreTranslate(MSG& msg) {
     // With no control focused (the cancel button is disabled once the
     // countdown has fired) keys reach the active window as system keys.
     if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
-        frm_->Form_KeyDown(static_cast<int>(msg.wParam), ShiftState());
+        const bool own = frm_->Form_KeyDown(static_cast<int>(msg.wParam), ShiftState());
         if (!Loaded())
             return true; // Escape closed the dialog
-        if (msg.wParam == VK_ESCAPE)
+        // Keys with Alt (Alt+F4, the window menu) stay the system's.
+        const bool alt = msg.message == WM_SYSKEYDOWN && (HIWORD(msg.lParam) & KF_ALTDOWN);
+        if (own && !alt)
             return true;
     }
     return IsDialogMessageW(window_, &msg) != FALSE;

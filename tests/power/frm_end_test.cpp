@@ -65,12 +65,20 @@ TEST_F(FrmEndTest, EscapeCancelsAtAnyValue) {
     }
 }
 
-TEST_F(FrmEndTest, OtherKeysDoNothing) {
+TEST_F(FrmEndTest, OtherKeysAreTheFocusedControlsUntilTheCountdownFires) {
     h.frm.Form_Load();
-    h.frm.Form_KeyDown(13, 0);
-    h.frm.Form_KeyDown(65, 0);
+    EXPECT_FALSE(h.frm.Form_KeyDown(13, 0));
+    EXPECT_FALSE(h.frm.Form_KeyDown(65, 0));
     EXPECT_FALSE(h.form.unloaded);
     EXPECT_FALSE(mainTimer2.enabled);
+    // Fired: the dialog keeps every key, so that Enter, Space or Tab cannot
+    // reach a power button; Escape still hands back.
+    h.Run(22);
+    for (const int key : {13, 32, 9, 65})
+        EXPECT_TRUE(h.frm.Form_KeyDown(key, 0)) << key;
+    EXPECT_FALSE(h.form.unloaded);
+    EXPECT_TRUE(h.frm.Form_KeyDown(27, 0));
+    EXPECT_TRUE(h.form.unloaded);
 }
 
 TEST_F(FrmEndTest, TheCloseBoxWhileCountingCancels) {

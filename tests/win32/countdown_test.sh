@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The road of a scheduled shutdown: armed at start 35 s ahead, hidden behind
 # the notification icon, the countdown dialog at the target, then one of
-#   dry-run    TARVENEL_DRY_RUN records "ForcePowerOff 13" 22 s after it,
-#              and Escape then still closes the dialog (no control has the
-#              focus once it fired) and brings the main window back;
+#   dry-run    TARVENEL_DRY_RUN records "ForcePowerOff 13" 22 s after it;
+#              Enter, Space and keypad Enter then ask for nothing more, and
+#              Escape still closes the dialog (no control has the focus once
+#              it fired) and brings the main window back;
 #   real-exit  the real ExitWindowsEx ends this prefix's Wine session;
 #   keyboard   Tab reaches the button below the visible area, whose Enter
 #              runs the power-off at once.
@@ -74,9 +75,12 @@ dry-run)
     box=$(visible_window_of '正在关机…')
     [ -n "$box" ] || fail "the fired dialog does not say 正在关机…"
     xdotool windowactivate --sync "$box" >/dev/null 2>&1 || xdotool windowfocus "$box" || true
-    xdotool key Escape
+    # Enter, Space and keypad Enter act on nothing; Escape, handled after
+    # them, closes the dialog.
+    xdotool key Return space KP_Enter Escape
     wait_for 10 eval '! has_window 正在关机…' || fail "Escape did not close the fired dialog"
     wait_for 10 has_visible_window 'Tarvenel 1.5.0' || fail "Escape did not bring the main window back"
+    [ "$(tr -d '\r' <"$DRY_RUN")" = 'ForcePowerOff 13' ] || fail "more power requests: $(cat "$DRY_RUN")"
     ;;
 keyboard)
     box=$(visible_window_of "$dialog")

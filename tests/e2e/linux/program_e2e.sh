@@ -131,10 +131,12 @@ took=$(($(date +%s) - shown))
 [ "$took" -ge 19 ] && [ "$took" -le 25 ] || fail "the power-off came after $took s, not 22"
 shot countdown-fired
 
-step "Escape in the fired dialog closes it and brings the main window back"
-xdotool windowfocus --sync "$dialog" key Escape
+step "fired, Enter, Space and keypad Enter ask for nothing more; Escape closes it"
+xdotool windowfocus --sync "$dialog" key Return space KP_Enter Escape
+# Escape closing the dialog shows the keys before it have been handled.
 wait_for 10 main_window || fail "the main window did not come back"
 xdotool search --onlyvisible --name '正在' >/dev/null && fail "the fired dialog stayed"
+[ "$(cat "$TARVENEL_DRY_RUN")" = 'ForcePowerOff 13' ] || fail "more power requests: $(cat "$TARVENEL_DRY_RUN")"
 sleep 0.5
 shot main-restored
 
