@@ -22,6 +22,10 @@ trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    if [ -s "$work/program.log" ]; then
+        echo "-- the program said:" >&2
+        tail -n 20 "$work/program.log" >&2
+    fi
     if [ -n "${shots_out:-}" ]; then
         mkdir -p "$shots_out"
         import -window root "$shots_out/failure.png" 2>/dev/null || true
@@ -49,19 +53,41 @@ export QT_QPA_PLATFORM=xcb LANG=C.UTF-8
 unset DBUS_SESSION_BUS_ADDRESS
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
-# start_session [openbox]: the display, the tray in the bottom-right corner
-# and, when asked, openbox as the window manager.
+# start_session [openbox] [notray]: the display, the tray in the
+# bottom-right corner unless `notray`, and openbox as the window manager
+# when asked.
 start_session() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -br -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
     pids+=($!)
     wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
     export DISPLAY=:$(head -n1 "$work/display")
-    if [ "${1:-}" = openbox ]; then
+    if [[ " $* " == *" openbox "* ]]; then
         openbox --sm-disable >"$work/openbox.log" 2>&1 &
         pids+=($!)
-        wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK || fail "openbox did not start"
+        wait_for 30 openbox_manages || fail "openbox manages no window: $(cat "$work/openbox.log")"
     fi
-    start_tray
+    [[ " $* " == *" notray "* ]] || start_tray
+}
+
+# openbox announces itself on the root window before it handles the first
+# windows, and a window mapped in between is never shown: ready once a probe
+# window comes up managed.
+openbox_manages() {
+    local probe limit=$((SECONDS + 3)) managed=1
+    xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 || return 1
+    xmessage -name tarvenel-probe -timeout 10 probe >/dev/null 2>&1 &
+    probe=$!
+    while [ $SECONDS -lt $limit ]; do
+        if xprop -id "$(xdotool search --classname tarvenel-probe 2>/dev/null | head -n1)" WM_STATE 2>/dev/null |
+            grep -q Normal; then
+            managed=0
+            break
+        fi
+        sleep 0.1
+    done
+    kill "$probe" 2>/dev/null || true
+    wait "$probe" 2>/dev/null || true
+    return $managed
 }
 
 # The tray host now and then ends before it maps its window when the
