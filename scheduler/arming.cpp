@@ -48,12 +48,12 @@ void FrmMain::ArmSchedule() {
         CancelSchedule();
         return;
     case Verdict::Accepted:
-        Accept(*shutTime, true);
+        Accept(*shutTime, ArmedBy::Window);
         return;
     }
 }
 
-void FrmMain::Accept(DateTimeValue shutTime, bool confirm) {
+Hidden FrmMain::Accept(DateTimeValue shutTime, ArmedBy by) {
     state_.ShutTime = shutTime;
     state_.IsArmed = true;
     SetControlsArmed(true);
@@ -61,13 +61,19 @@ void FrmMain::Accept(DateTimeValue shutTime, bool confirm) {
     // still stopped; without it this target would never fire.
     if (!c_.Timer1.Enabled())
         c_.Timer1.SetEnabled(true);
-    if (confirm && state_.MsgOKFlag == 1) {
+    if (by == ArmedBy::CommandLine)
+        return notifyArea_.HideToIconQuietly(); // the terminal is told instead
+    if (state_.MsgOKFlag == 1) {
         Message(std::string("定时关机时间已经设置成功！\r\n(关机时间：") +
                     GeneralDateText(s_.dateText, state_.ShutTime) +
                     ")\r\n程序窗口将最小化在通知区域图标。",
                 mb::kOk);
+        // The box lets other events through: a cancel from the command line
+        // may have come while it was up, and then there is nothing to hide.
+        if (!state_.IsArmed)
+            return Hidden::NotArmed;
     }
-    notifyArea_.HideToIcon();
+    return notifyArea_.HideToIcon();
 }
 
 void FrmMain::CancelSchedule() {

@@ -71,11 +71,14 @@ CommandReply FrmMain::ArmFromCommand(const CommandTarget& commandTarget) {
         break;
     }
     // As if the user had chosen the target in the lists and pressed the arm
-    // button, minus the confirmation box: the terminal is told instead.
+    // button, minus the boxes: the terminal is told instead.
     BeginArming();
     selectors_.Show(target);
-    Accept(*shutTime, false);
-    return {exit_code::kDone, StatusLine(), ""};
+    std::string note;
+    if (Accept(*shutTime, ArmedBy::CommandLine) == Hidden::Minimised)
+        note = "无法在通知区域显示程序图标，窗口已最小化到任务栏。\nnote: no notification area; "
+               "the window was minimised to the taskbar\n";
+    return {exit_code::kDone, StatusLine(), note};
 }
 
 std::string FrmMain::AnswerRequest(std::string_view request) {

@@ -185,8 +185,11 @@ private:
     static Verdict Judge(std::optional<DateTimeValue> target, const CivilDateTime& now);
     // The first steps of every arming: disarmed, buttons in the armed look.
     void BeginArming();
-    // The last steps of an accepted arming.
-    void Accept(DateTimeValue shutTime, bool confirm);
+    // The last steps of an accepted arming. Armed from the window, the
+    // confirmation box may follow; from the command line nothing may wait
+    // for the user.
+    enum class ArmedBy { Window, CommandLine };
+    Hidden Accept(DateTimeValue shutTime, ArmedBy by);
     CommandReply ArmFromCommand(const CommandTarget& target);
     std::string StatusLine() const;
     void SetControlsArmed(bool armed);

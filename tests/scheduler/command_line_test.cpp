@@ -274,6 +274,58 @@ TEST(CommandAnswer, ArmingWaitsWhileABoxOfTheWindowIsUp) {
     EXPECT_EQ(h.Ask({"--in", "1h"}).exitCode, 0);
 }
 
+// A desktop without a notification area: the window goes to the taskbar, a
+// box says why once a run, and nothing the command line asks waits for it.
+TEST(CommandAnswer, WithoutANotificationAreaNothingWaitsAndTheWarningComesOnce) {
+    const std::string warning = "无法在通知区域显示程序图标，窗口将最小化到任务栏。";
+    Running h;
+    h.notifyIcon.refuse = true;
+    const CommandReply armed = h.Ask({"--in", "10m"});
+    EXPECT_EQ(armed.exitCode, 0);
+    EXPECT_EQ(armed.out, "armed 2026-12-07 18:10:00\n");
+    EXPECT_NE(armed.err.find("note: no notification area"), std::string::npos) << armed.err;
+    EXPECT_TRUE(h.dialogs.shown.empty());
+    EXPECT_EQ(h.form.state, WindowState::Minimised);
+    EXPECT_EQ(h.Ask({"--status"}).out, "armed 2026-12-07 18:10:00\n");
+
+    // Armed by the button, twice (each with its confirmation): one warning
+    // in all.
+    for (int arming = 0; arming < 2; ++arming) {
+        ASSERT_EQ(h.Ask({"--cancel"}).exitCode, 0);
+        h.form.state = WindowState::Normal;
+        h.Combo4.text = "19时";
+        h.frm.ArmSchedule();
+        EXPECT_TRUE(h.frm.State().IsArmed);
+        EXPECT_EQ(h.form.state, WindowState::Minimised);
+    }
+    ASSERT_EQ(h.dialogs.shown.size(), 3u);
+    EXPECT_EQ(h.dialogs.shown[1].text, warning);
+    EXPECT_NE(h.dialogs.shown[2].text, warning);
+}
+
+TEST(CommandAnswer, ACancelWhileAnArmingsBoxIsUpLeavesTheWindowIdle) {
+    // The confirmation box, and the warning about the missing notification
+    // area: cancelled from the command line while each is up, the window
+    // stays idle where it is and no other box follows.
+    for (const bool icon : {true, false}) {
+        Running h; // the confirmation box is on
+        h.notifyIcon.refuse = !icon;
+        h.dialogs.onShow = [&](const ShownMessage& shown) {
+            if (icon || shown.text.starts_with("无法在通知区域")) {
+                EXPECT_EQ(h.Ask({"--cancel"}), (CommandReply{0, "idle\n", ""}));
+            }
+        };
+        h.Combo4.text = "19时";
+        h.frm.ArmSchedule();
+        EXPECT_FALSE(h.frm.State().IsArmed);
+        EXPECT_TRUE(h.form.visible);
+        EXPECT_EQ(h.form.state, WindowState::Normal);
+        EXPECT_EQ(h.dialogs.shown.size(), icon ? 1u : 2u);
+        EXPECT_EQ(h.LastMessage().find("请在设定好关机时间后"), std::string::npos);
+        EXPECT_TRUE(h.XPButton1.enabled);
+    }
+}
+
 // The command line's side, over a channel in memory.
 struct FakeChannel : CommandChannel {
     std::optional<std::string> Exchange(const std::string& request) override {
