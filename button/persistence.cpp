@@ -138,4 +138,11 @@ void XPButton::OnAmbientChanged(std::string_view name) {
     }
 }
 
+void XPButton::OnSystemColoursChanged() {
+    ButtonContainer& container = container_ ? *container_ : host_.Container();
+    containerColour_ = TranslateColour(container.BackColour());
+    RecomputeColours();
+    Redraw();
+}
+
 } // namespace tarvenel

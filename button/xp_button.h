@@ -158,6 +158,9 @@ public:
     void WriteProperties(PropertyBag& bag) const;
     // The container reports "DisplayAsDefault" or "BackColor" changed.
     void OnAmbientChanged(std::string_view name);
+    // The system's colours changed (the user picked another theme): the
+    // faces derived from them are worked out again and drawn.
+    void OnSystemColoursChanged();
 
     // Input from the platform, in the order it gives it. Coordinates are
     // client pixels; button 1 left, 2 right, 4 middle.

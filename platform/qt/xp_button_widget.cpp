@@ -76,9 +76,11 @@ void XPButtonWidget::Capture(bool on) {
 
 bool XPButtonWidget::CursorOver() {
     // The widget under the cursor must be this one (not a window over it),
-    // and the point must lie inside the button's shape.
+    // and the point must lie inside the button's shape. A disabled button is
+    // never under the cursor, as for the system's window-from-point: one
+    // disabled while hovered takes its disabled face at the next poll.
     const QPoint global = QCursor::pos();
-    if (QApplication::widgetAt(global) != this)
+    if (!isEnabled() || QApplication::widgetAt(global) != this)
         return false;
     const QPoint local = mapFromGlobal(global);
     return mask().isEmpty() ? rect().contains(local) : mask().contains(local);

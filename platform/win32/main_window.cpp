@@ -23,6 +23,12 @@ RECT Pixels(const ControlDesign& d) {
             TwipsToPixels(d.rect.Bottom())};
 }
 
+// The buttons draw with the system's colours of the user's theme.
+void LoadSystemColours() {
+    for (int index = 0; index <= COLOR_MENUBAR; ++index)
+        SystemColours::Instance().Set(index, GetSysColor(index));
+}
+
 } // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, SystemServices services)
@@ -41,6 +47,7 @@ void MainWindow::Register(HINSTANCE instance) {
 }
 
 bool MainWindow::Create() {
+    LoadSystemColours();
     icon16_ = ArtworkIcon(Artwork::Icon16);
     icon32_ = ArtworkIcon(Artwork::Icon32);
     tick_ = ArtworkIcon(Artwork::Tick);
@@ -326,6 +333,12 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COPYDATA:
         return AnswerCopyData(*frm_, window_, reinterpret_cast<HWND>(wParam),
                               reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case WM_SYSCOLORCHANGE:
+        // Only top-level windows hear of a new theme; the buttons are told.
+        LoadSystemColours();
+        for (ButtonWindow& button : buttons_)
+            button.Model().OnSystemColoursChanged();
+        return 0;
     case WM_QUERYENDSESSION:
         return TRUE;
     case WM_ENDSESSION:

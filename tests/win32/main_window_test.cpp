@@ -246,6 +246,36 @@ TEST_F(WinMainWindow, ListEntriesAndTheThreeButtonsAnswerTheMouse) {
     EXPECT_TRUE(IsWindowEnabled(Child("Combo4")));
 }
 
+// The buttons draw with the theme's system colours, and follow a change of
+// them: here the caption colour.
+TEST_F(WinMainWindow, TheButtonsFollowTheThemesSystemColours) {
+    Load();
+    auto reddish = [&] {
+        const Shot shot = TakeShot(Child("XPButton1"));
+        int count = 0;
+        for (std::uint32_t pixel : shot.pixels) {
+            const int red = pixel >> 16 & 0xFF, green = pixel >> 8 & 0xFF, blue = pixel & 0xFF;
+            count += red > green + 80 && red > blue + 80; // the text's smoothed edges too
+        }
+        return count;
+    };
+    const int element = COLOR_BTNTEXT;
+    const COLORREF before = GetSysColor(element);
+    struct Restore {
+        int element;
+        COLORREF colour;
+        ~Restore() { SetSysColors(1, &element, &colour); }
+    } restore{element, before};
+    ASSERT_EQ(reddish(), 0);
+    const COLORREF red = RGB(255, 0, 0);
+    ASSERT_TRUE(SetSysColors(1, &element, &red));
+    Pump(Main());
+    EXPECT_GT(reddish(), 10);
+    SetSysColors(1, &element, &before);
+    Pump(Main());
+    EXPECT_EQ(reddish(), 0);
+}
+
 TEST(WinButtonWindow, AnAccessKeyTakesTheButtonsAccessKeyPathInEveryMode) {
     LoneCheckButton lone;
     ButtonWindow& button = *lone.button;

@@ -8,7 +8,8 @@
 #   a panel that speaks StatusNotifierItem (KDE Plasma, GNOME with
 #     AppIndicator), played by a stand-in watcher on a private session bus:
 #     arming registers an item whose tip names the armed time, and its
-#     Activate brings the window back.
+#     Activate brings the window back, where 取 消 takes its disabled face
+#     at once although the pointer rests on it.
 # Usage: desktops_e2e.sh PROGRAM
 program=$(realpath "$1")
 shots_out=
@@ -98,6 +99,9 @@ export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus")
 pids+=($!)
 wait_for 10 "$here/sni_watcher.py" owned || fail "the stand-in watcher did not start: $(cat "$work/watcher.log")"
 start_program
+# 取 消 as it starts, disabled, once painted.
+wait_for 10 eval 'shot sni-start; [ "$(pixel sni-start $((wx + 188)) $((wy + 110)))" != 0,0,0 ]' ||
+    fail "the window was not painted"
 cli 0 --in 10m
 armed=${out#armed }
 wait_for 10 eval '! main_window' || fail "arming did not hide the window behind the item"
@@ -109,4 +113,10 @@ grep -qF "设定关机时间：$(date -d "$armed" '+%Y年%-m月%-d日%-H时%-M�
 "$here/sni_watcher.py" activate "$item" || fail "Activate failed"
 wait_for 10 main_window || fail "Activate did not bring the window back"
 
+step "取 消 on the restored window takes its disabled face under the pointer"
+locate_main
+click 188 115 # XPButton2, disabled by its own click
+expect_status idle
+wait_for 5 eval 'shot now; same_area sni-start now 148 102 81 27' ||
+    fail "取 消 kept its hover face after it was disabled"
 echo PASS
