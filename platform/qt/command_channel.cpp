@@ -16,8 +16,8 @@ namespace {
 
 // A client that sends nothing useful is dropped after this long.
 constexpr int kRequestTimeoutMs = 5000;
-// The running copy answers at once, unless the window has to tell its user
-// something first (no notification area): then it waits for that box.
+// The running copy answers at once, from its event loop; a busy machine may
+// hold it up a while.
 constexpr int kReplyTimeoutMs = 60000;
 // How long a freshly started copy may take to come up.
 constexpr int kStartTimeoutMs = 20000;

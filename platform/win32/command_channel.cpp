@@ -6,6 +6,7 @@
 
 #include "platform/win32/main_window.h"
 #include "platform/win32/wide.h"
+#include "platform/win32/win_services.h"
 
 namespace tarvenel::win32 {
 namespace {
@@ -15,8 +16,8 @@ namespace {
 constexpr ULONG_PTR kRequestTag = 0x54525651;
 constexpr ULONG_PTR kReplyTag = 0x54525641;
 constexpr wchar_t kReplyClass[] = L"Tarvenel.CommandReply";
-// The running copy answers at once, unless the window has to tell its user
-// something first (no notification area): then it waits for that box.
+// The running copy answers at once, from its message loop; a busy machine
+// may hold it up a while.
 constexpr UINT kReplyTimeoutMs = 60000;
 constexpr DWORD kStartTimeoutMs = 20000;
 
@@ -94,7 +95,9 @@ private:
     HANDLE console_ = nullptr;
 };
 
-std::vector<std::string> Arguments() {
+} // namespace
+
+std::vector<std::string> CommandLineArguments() {
     int count = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::string> args;
@@ -102,12 +105,6 @@ std::vector<std::string> Arguments() {
         args.push_back(Narrow(argv[i]));
     LocalFree(argv);
     return args;
-}
-
-} // namespace
-
-bool HasArguments() {
-    return !Arguments().empty();
 }
 
 LRESULT AnswerCopyData(FrmMain& frm, HWND main, HWND client, const COPYDATASTRUCT* data) {
@@ -146,8 +143,7 @@ std::optional<std::string> CopyDataChannel::Exchange(const std::string& request)
 }
 
 bool CopyDataChannel::StartProgram() {
-    std::wstring path(32768, L'\0');
-    path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+    const std::wstring path = RunningProgramPath();
     std::wstring commandLine = L"\"" + path + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
@@ -172,7 +168,7 @@ bool CopyDataChannel::StartProgram() {
 
 int RunFromTerminal() {
     CopyDataChannel channel;
-    const CommandReply reply = RunCommandLine(Arguments(), channel);
+    const CommandReply reply = RunCommandLine(CommandLineArguments(), channel);
     Terminal terminal;
     terminal.Out(reply.out);
     terminal.Err(reply.err);

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "scheduler/command_client.h"
 #include "scheduler/frm_main.h"
@@ -22,7 +23,8 @@ public:
     bool StartProgram() override;
 };
 
-bool HasArguments();
+// The program's arguments after its name, UTF-8.
+std::vector<std::string> CommandLineArguments();
 
 // wWinMain for a run with arguments: no window of its own; the answer goes to
 // the handles the caller gave or to the console of the shell that started

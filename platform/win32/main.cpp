@@ -12,6 +12,7 @@
 #include "platform/win32/main_window.h"
 #include "platform/win32/registry_settings.h"
 #include "platform/win32/registry_startup_list.h"
+#include "platform/win32/shell_elevation.h"
 #include "platform/win32/win_power.h"
 #include "platform/win32/win_registry.h"
 #include "platform/win32/win_services.h"
@@ -71,7 +72,14 @@ int Run(HINSTANCE instance) {
     WinDateText dateText;
     WinRegistry registry;
     RegistrySettingsStore settings(registry);
-    RegistryStartupList startup(registry, StartupCommandOf(RunningProgramLocation()));
+    // The machine-wide start-up list refuses a standard user's writes; an
+    // elevated copy does them, while the countdown dialog keeps its keys.
+    CountdownLauncher* launcher = nullptr;
+    ShellElevation elevation(&mainHandle, [&launcher](MSG& msg) {
+        auto* end = launcher ? static_cast<EndWindow*>(launcher->Current()) : nullptr;
+        return end && end->PreTranslate(msg);
+    });
+    RegistryStartupList startup(registry, StartupCommandOf(RunningProgramLocation()), &elevation);
     WinDialogs dialogs(&mainHandle);
     WinUrlOpener urls(&mainHandle);
     WinScreen screen;
@@ -91,6 +99,7 @@ int Run(HINSTANCE instance) {
                                     return window;
                                 });
 
+    launcher = &countdown;
     MainWindow main(instance,
                     {clock, dateText, settings, dialogs, startup, countdown, urls, exit, screen});
     if (!main.Create())
@@ -119,8 +128,17 @@ int Run(HINSTANCE instance) {
 } // namespace tarvenel::win32
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    using namespace tarvenel;
+    const std::vector<std::string> arguments = win32::CommandLineArguments();
+    // The elevated copy that writes the start-up entry: no window, and no
+    // second copy to refuse, since the first one waits for it.
+    if (IsElevatedStartupRun(arguments)) {
+        win32::WinRegistry registry;
+        return static_cast<int>(RunElevatedStartup(
+            arguments, registry, StartupCommandOf(win32::RunningProgramLocation())));
+    }
     // With arguments the program is a command for the copy that runs.
-    if (tarvenel::win32::HasArguments())
-        return tarvenel::win32::RunFromTerminal();
-    return tarvenel::win32::Run(instance);
+    if (!arguments.empty())
+        return win32::RunFromTerminal();
+    return win32::Run(instance);
 }

@@ -11,6 +11,23 @@ namespace {
 
 namespace D = frm_main_design;
 
+// A press of a mouse button. The second press of a quick pair comes as a
+// double click, which on these controls is just another press: each click
+// counts, as the user made it.
+bool IsPress(UINT message) {
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 LRESULT CALLBACK MainWindow::ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
@@ -27,7 +44,7 @@ LRESULT CALLBACK MainWindow::ControlProc(HWND control, UINT message, WPARAM wPar
 LRESULT MainWindow::HandleLabel(HWND label, int index, UINT message, WPARAM wParam, LPARAM lParam) {
     if (index < D::kFirstLink) {
         // The time lines move the window like the background.
-        if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN) {
+        if (IsPress(message)) {
             frm_->LabelMouseDown(index, MouseButtonOf(message));
             return 0;
         }
@@ -40,6 +57,7 @@ LRESULT MainWindow::HandleLabel(HWND label, int index, UINT message, WPARAM wPar
     // it, like a button; the press alone does nothing.
     switch (message) {
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
         pressedLink_ = label;
         SetCapture(label);
         return 0;
@@ -64,16 +82,15 @@ LRESULT MainWindow::HandleLabel(HWND label, int index, UINT message, WPARAM wPar
 
 LRESULT MainWindow::HandleCheck(HWND box, int index, UINT message, WPARAM wParam, LPARAM lParam) {
     unsigned& pressed = checkPresses_[index];
-    switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
+    if (IsPress(message)) {
         pressed |= static_cast<unsigned>(MouseButtonOf(message));
         // The release may come anywhere; it still belongs to the box (the
         // box captures the left button itself).
-        if (message != WM_LBUTTONDOWN)
+        if (MouseButtonOf(message) != 1)
             SetCapture(box);
-        break;
+        return DefSubclassProc(box, message, wParam, lParam);
+    }
+    switch (message) {
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP: {

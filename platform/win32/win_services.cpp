@@ -69,18 +69,21 @@ bool MutexInstanceGuard::AnotherInstanceRunning() {
     return mutex_ && GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
-ProgramLocation RunningProgramLocation() {
+std::wstring RunningProgramPath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length =
             GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length < path.size()) {
             path.resize(length);
-            break;
+            return path;
         }
         path.resize(path.size() * 2);
     }
-    const std::string full = Narrow(path);
+}
+
+ProgramLocation RunningProgramLocation() {
+    const std::string full = Narrow(RunningProgramPath());
     const std::size_t slash = full.find_last_of('\\');
     ProgramLocation location;
     location.directory = full.substr(0, slash + 1);

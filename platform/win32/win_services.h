@@ -61,6 +61,8 @@ private:
 };
 
 // The running executable's directory, file title and extension.
+// The running executable's full path, however long.
+std::wstring RunningProgramPath();
 ProgramLocation RunningProgramLocation();
 
 } // namespace tarvenel::win32

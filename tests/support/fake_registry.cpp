@@ -147,4 +147,9 @@ void FakeRegistry::ReadOnly(RootKey root, const std::string& subKey) {
     readOnly_.insert({root, Lower(subKey)});
 }
 
+void FakeRegistry::FullAccess(RootKey root, const std::string& subKey) {
+    readOnly_.erase({root, Lower(subKey)});
+    denied_.erase({root, Lower(subKey)});
+}
+
 } // namespace tarvenel::test

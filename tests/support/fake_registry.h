@@ -39,6 +39,8 @@ public:
     // As a standard user sees a machine key: reading only; asking for any
     // write right is refused.
     void ReadOnly(RootKey root, const std::string& subKey);
+    // As an administrator's elevated program sees it.
+    void FullAccess(RootKey root, const std::string& subKey);
     int OpenHandles() const { return static_cast<int>(handles_.size()); }
     std::uint32_t lastAccess = 0;
 

@@ -190,6 +190,12 @@ TEST_F(WinMainWindow, OptionBoxesActOnAReleaseThatFollowsAPressOnThemAndOnTheSpa
 
     EXPECT_EQ(settings.Stored("GuDingTime"), "1");
     EXPECT_EQ(TextOf(Child("Combo4")), L"23时");
+    // Clicked again at once (the system reports a double click): a click of
+    // its own, stored and confirmed, not a box toggled behind the switch.
+    Click(Child("Check4"), 10, 8);
+    EXPECT_EQ(SendMessageW(Child("Check4"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(settings.Stored("GuDingTime"), "0");
+    EXPECT_EQ(LastMessage(), "已经取消“预先设置为默认关机时间”功能！");
 }
 
 // --- Lists and buttons

@@ -152,6 +152,82 @@ TEST_F(RegistryTest, AStandardUserSeesTheEntryAndIsToldWhySwitchingFails) {
     EXPECT_TRUE(list.IsOn()); // nothing lost
 }
 
+// Under UAC a standard user's switch is done by an elevated copy of the
+// program: the real write when the copy ran, and the entry as it was when the
+// prompt was declined, elevation was impossible or the copy failed.
+TEST_F(RegistryTest, AWriteRefusedForLackOfRightsIsDoneByAnElevatedCopy) {
+    const std::string command = "C:\\Program Files\\Tarvenel\\tarvenel.exe";
+    struct Copy : Elevation {
+        explicit Copy(FakeRegistry& r) : registry(r) {}
+        ElevatedRun Run(const std::vector<std::string>& arguments) override {
+            asked.push_back(arguments);
+            if (outcome != ElevatedRun::Outcome::Ended)
+                return {outcome, 0};
+            if (!deniedEvenToAdministrators)
+                registry.FullAccess(HKLM, kRunKey);
+            const RegStatus status = RunElevatedStartup(arguments, registry, own);
+            registry.ReadOnly(HKLM, kRunKey);
+            return {ElevatedRun::Outcome::Ended, status};
+        }
+        FakeRegistry& registry;
+        std::string own = "C:\\Program Files\\Tarvenel\\tarvenel.exe";
+        ElevatedRun::Outcome outcome = ElevatedRun::Outcome::Ended;
+        bool deniedEvenToAdministrators = false;
+        std::vector<std::vector<std::string>> asked;
+    } copy(registry);
+    RegistryStartupList list(registry, command, &copy);
+    registry.ReadOnly(HKLM, kRunKey);
+
+    ASSERT_TRUE(list.Switch(true).ok);
+    EXPECT_EQ(copy.asked.back(), ElevatedStartupArguments(true, command));
+    EXPECT_EQ(list.ReadValue(), PaddedStartupCommand(command)); // as the window writes it
+    ASSERT_TRUE(list.Switch(false).ok);
+    EXPECT_EQ(list.ReadValue(), "");
+    EXPECT_NE(registry.Find(HKLM, kRunKey, kRunValueName), nullptr); // emptied, not deleted
+
+    for (const auto outcome : {ElevatedRun::Outcome::Declined, ElevatedRun::Outcome::NotStarted}) {
+        copy.outcome = outcome;
+        const StartupResult refused = list.Switch(true);
+        EXPECT_FALSE(refused.ok);
+        EXPECT_NE(refused.reason.find("管理员"), std::string::npos) << refused.reason;
+        EXPECT_FALSE(list.IsOn());
+    }
+    copy.outcome = ElevatedRun::Outcome::Ended;
+    copy.deniedEvenToAdministrators = true;
+    const StartupResult failed = list.Switch(true);
+    EXPECT_FALSE(failed.ok);
+    EXPECT_NE(failed.reason.find("错误代码 5"), std::string::npos) << failed.reason;
+    EXPECT_FALSE(list.IsOn());
+}
+
+// The elevated copy takes one request only, for its own executable; anything
+// else ends with ERROR_INVALID_PARAMETER and nothing written.
+TEST_F(RegistryTest, TheElevatedCopyWritesOnlyItsOwnEntryOnRequest) {
+    const std::string own = "C:\\Tools\\tarvenel.exe";
+    auto args = [](std::vector<std::string> rest) {
+        rest.insert(rest.begin(), ElevatedStartupArguments(true, "").front());
+        return rest;
+    };
+    const std::vector<std::string> refused[] = {
+        args({"on"}),
+        args({"on", "C:\\Tools\\other.exe"}),
+        args({"on", "c:\\tools\\tarvenel.exe"}),
+        args({"yes", own}),
+        args({"on", own, "more"}),
+        {"on", own},
+    };
+    for (const auto& request : refused) {
+        EXPECT_EQ(RunElevatedStartup(request, registry, own), reg::kInvalidParameter)
+            << testing::PrintToString(request);
+        EXPECT_FALSE(registry.HasKey(HKLM, kRunKey));
+    }
+    EXPECT_TRUE(IsElevatedStartupRun(args({"junk"})));
+    EXPECT_FALSE(IsElevatedStartupRun({"--status"}));
+    EXPECT_EQ(RunElevatedStartup(ElevatedStartupArguments(true, own), registry, own), 0);
+    EXPECT_EQ(module2::ReadRegistryValue(registry, HKLM, kRunKey, kRunValueName),
+              PaddedStartupCommand(own));
+}
+
 TEST(StartupCommand, AProgramInADriveRootHasOneBackslash) {
     const ProgramLocation root{"C:\\", "timer", ".exe", '\\'};
     EXPECT_EQ(AppDirOf(root), "C:");
