@@ -376,6 +376,9 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (manualMove_ && event->button() == Qt::LeftButton) {
+        // The window ends where the button went up, whatever motion was
+        // merged or lost on the way.
+        move(event->globalPosition().toPoint() - moveOffset_);
         manualMove_ = false;
         releaseMouse();
     }

@@ -45,7 +45,7 @@ answer_message Return
 # The arm button: the selectors still show the start time, which lies in
 # the past, so arming is refused with a message and the window stays.
 xdotool mousemove $((X + 100)) $((Y + 115))
-sleep 0.5 # the hover look paints before the picture is taken
+settle # the hover look painted
 import -silent -window root "$E2E_DIR/options-hover.png"
 click_at "$main" 100 115
 answer_message Return

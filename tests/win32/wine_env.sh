@@ -2,7 +2,12 @@
 # per test, copied from one made once under the build folder, a virtual X
 # display of its own, and helpers that poll for state instead of sleeping.
 # Source it with BUILD_DIR set to the windows preset's build folder.
-set -euo pipefail
+set -eEuo pipefail
+# A command that stops the script through `set -e` is named on the way out,
+# so that no run ends without saying why.
+failed=
+last_error=
+trap 'last_error="line $LINENO: $BASH_COMMAND"' ERR
 
 SOURCE_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 E2E_DIR=$BUILD_DIR/e2e
@@ -64,6 +69,10 @@ start_display() {
 
 # Ends what this test started, and only that.
 cleanup() {
+    local status=$?
+    if [ "$status" != 0 ] && [ -z "$failed" ]; then
+        echo "FAIL: stopped at $last_error (status $status)" >&2
+    fi
     if [ -n "${WINEPREFIX:-}" ]; then limit 20 wineserver -k >/dev/null 2>&1 || true; fi
     if [ -n "${XVFB_PID:-}" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
 }
@@ -94,6 +103,7 @@ window_of() { { xdotool search --name "^$1\$" 2>/dev/null || true; } | head -n1;
 visible_window_of() { { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; } | head -n1; }
 
 fail() {
+    failed=1
     echo "FAIL: $*" >&2
     exit 1
 }
@@ -132,8 +142,23 @@ answer_message() {
     wait_for 10 no_visible_window Tarvenel || fail "the message box stayed"
 }
 
-# Settles after a window has appeared: Wine maps it before it takes input.
-settle() { sleep 1; }
+# settle: waits until the screen stops changing (two pictures in a row
+# alike; the clock line changes once a second): the window that just
+# appeared is drawn, and its program, having drawn it, takes input.
+settle() {
+    local limit=$((SECONDS + 30)) a=$E2E_DIR/settle.$BASHPID.a.png b=$E2E_DIR/settle.$BASHPID.b.png
+    import -silent -window root "$a"
+    while [ $SECONDS -lt $limit ]; do
+        sleep 0.2
+        import -silent -window root "$b"
+        if [ "$(compare -metric AE "$a" "$b" null: 2>&1)" = 0 ]; then
+            rm -f "$a" "$b"
+            return 0
+        fi
+        mv "$b" "$a"
+    done
+    fail "the screen keeps changing"
+}
 
 # stop_session: ends the prefix's Wine session (the registry is written out).
 stop_session() {

@@ -248,10 +248,11 @@ try:
         (n for n, _ in tree(app) if n.name == "正在准备关机…" and showing(n)), None))
     check_roles(dialog, [("push button", "取消关机", None)])
     numbers = [n.name for n, _ in tree(dialog) if n.getRole() == pyatspi.ROLE_LABEL]
-    if not numbers or numbers[0] not in ("10", "9"):
+    # A busy machine may find the dialog a step or two late.
+    if not numbers or not numbers[0].isdigit() or not 7 <= int(numbers[0]) <= 10:
         fail("the countdown number reads %s" % numbers)
     # Let the events of the next step come in.
-    limit = time.monotonic() + 4.5
+    limit = time.monotonic() + 10
     while time.monotonic() < limit and not heard:
         GLib.MainContext.default().iteration(False)
         time.sleep(0.05)

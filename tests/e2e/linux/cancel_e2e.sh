@@ -28,14 +28,6 @@ nothing_recorded() {
     [ ! -s "$TARVENEL_DRY_RUN" ] || fail "$1: a power action was recorded: $(cat "$TARVENEL_DRY_RUN")"
 }
 
-# choose COMBO_X STEPS: picks entry STEPS of a selector with the keyboard
-# (the first entry, then STEPS entries down), as a user choosing from it.
-choose() {
-    click "$1" 82
-    xdotool key --delay 2 --repeat 60 Up
-    [ "$2" -eq 0 ] || xdotool key --delay 2 --repeat "$2" Down
-}
-
 # arm SECONDS: sets the time selectors that far ahead and presses 确 定;
 # the window goes behind the tray icon.
 arm() {
@@ -56,14 +48,11 @@ arm() {
 # clock line moves again.
 expect_idle() {
     wait_for 10 main_window || fail "$1: the main window did not come back"
-    sleep 0.5
-    locate_main
-    shot idle-1
-    [ "$(pixel idle-1 $((wx + 270)) $((wy + 50)))" = "255,255,255" ] || fail "$1: the armed tick is still shown"
-    sleep 1.2
-    shot idle-2
-    same_area idle-1 idle-2 16 37 240 12 && fail "$1: the clock line does not move"
-    return 0
+    locate_settled
+    wait_for 10 eval 'shot idle-1; [ "$(pixel idle-1 $((wx + 270)) $((wy + 50)))" = 255,255,255 ]' ||
+        fail "$1: the armed tick is still shown"
+    wait_for 10 eval 'shot idle-2; ! same_area idle-1 idle-2 16 37 240 12' ||
+        fail "$1: the clock line does not move"
 }
 
 # The dialog asks the window manager for no taskbar entry and no minimise
@@ -88,7 +77,6 @@ for way in "$@"; do
     nothing_recorded "$way (the previous cancel)"
     box=$(dialog_window)
     check_hints "$box"
-    sleep 1
     xdotool windowactivate --sync "$box"
     case $way in
     enter) xdotool key Return ;;
@@ -108,17 +96,17 @@ for way in "$@"; do
         # cancels there.
         click_tray_icon
         wait_for 10 main_window || fail "main: the icon did not bring the window back"
-        sleep 0.5
-        locate_main
+        locate_settled
+        top=$wy
         xdotool mousemove $((wx + 60)) $((wy + 205)) mousedown 1
         for step in 1 2 3 4 5; do
             xdotool mousemove $((wx + 60)) $((wy + 205 + step * 48))
-            sleep 0.1
+            sleep 0.1 # a hand's pace
         done
         xdotool mouseup 1
-        sleep 0.5
-        locate_main
-        [ "$wy" -ge 470 ] || fail "main: the window was not dragged (top $wy)"
+        # The window ends where the pointer let go of it.
+        wait_for 10 eval 'locate_main; [ "$wy" = $((top + 240)) ]' ||
+            fail "main: the window was dragged from $top to $wy, not to $((top + 240))"
         dragged=$wy
         # Hidden once more to the tray and brought back: where it was left.
         click 342 13 # Immin
@@ -126,8 +114,7 @@ for way in "$@"; do
             fail "main: minimising did not hide it"
         click_tray_icon
         wait_for 10 main_window || fail "main: the icon did not bring it back"
-        sleep 0.5
-        locate_main
+        locate_settled
         [ "$wy" = "$dragged" ] || fail "main: the icon put the window at $wy, not where it was ($dragged)"
         click 188 115 # XPButton2
         ;;

@@ -36,9 +36,8 @@ check_cancel
 step "too soon is refused and changes nothing"
 click_tray_icon
 wait_for 5 main_window || fail "the window did not come back"
-locate_main
-sleep 0.5
-shot before-refusal
+locate_settled
+settled before-refusal
 check_too_soon
 ! visible_box || fail "a message box came up"
 
@@ -51,8 +50,7 @@ head -c 600 /dev/zero | tr '\0' x | timeout 3 socat -t 10 - "UNIX-CONNECT:$socke
     fail "no answer to an oversized request"
 grep -q '^e bad request$' "$work/junk" || fail "oversized request answered: $(cat "$work/junk")"
 expect_status idle
-sleep 0.5
-shot after-refusal
+settled after-refusal
 same_area before-refusal after-refusal 0 60 376 120 || fail "the window changed"
 
 step "cancel stops a running countdown"

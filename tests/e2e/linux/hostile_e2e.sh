@@ -87,11 +87,9 @@ dry_run() {
     timeout 20 "$program" --in 32s >>"$work/dry.log" 2>&1 || fail "dry run: arming failed"
     wait_for 45 xdotool search --onlyvisible --name '^正在准备关机…$' || fail "dry run: no countdown"
     box=$(xdotool search --onlyvisible --name '^正在准备关机…$' | head -n1)
-    sleep 0.5
     xdotool windowfocus --sync "$box" key Tab Return # the button that acts at once
     wait_for 10 visible_box || fail "dry run: the refusal was not reported"
-    sleep 0.3
-    shot dry-run-refused
+    settled dry-run-refused
     [ ! -e "$work/bus-reached" ] || fail "dry run: the system bus was connected to"
     [ ! -e "$TARVENEL_DRY_RUN" ] || fail "dry run: something was recorded"
     close_box "dry run"
@@ -108,8 +106,7 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 user_dir "$work/run-user"
 options() { # the option boxes and the default time, as a picture
     xdotool mousemove 0 0
-    sleep 0.4
-    shot "$1"
+    settled "$1"
 }
 # run_case NAME saved|refused [as_user]: starts the program on the prepared
 # settings; the options must show the defined values, and switching one

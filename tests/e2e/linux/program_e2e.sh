@@ -16,8 +16,7 @@ answer_box() {
     local name=$1 key=$2 box
     wait_for 10 message_box || fail "no message box for $name"
     box=$(message_box)
-    sleep 0.3
-    shot "box-$name"
+    settled "box-$name"
     xdotool windowfocus --sync "$box" key "$key"
     wait_for 10 bash -c "! xdotool search --onlyvisible --name '$boxes' | grep -q ." ||
         fail "the $name box stayed"
@@ -29,8 +28,7 @@ step "start"
 start_program
 window_box "$(main_window)"
 [ "$BW" = 376 ] && [ "$BH" = 216 ] || fail "window is ${BW}x${BH}"
-sleep 0.5
-shot main-start
+settled main-start
 for corner in "0 0" "375 0" "0 215" "375 215"; do
     set -- $corner
     [ "$(pixel main-start $((wx + $1)) $((wy + $2)))" = "0,0,0" ] || fail "corner $corner is not cut"
@@ -60,8 +58,7 @@ answer_box startup Return
 desktop=$XDG_CONFIG_HOME/autostart/tarvenel.desktop
 grep -qxF "Exec=\"$program\"" "$desktop" || fail "autostart Exec wrong: $(cat "$desktop")"
 grep -qx 'Hidden=false' "$desktop" || fail "autostart entry hidden"
-sleep 0.3
-shot main-options
+settled main-options
 
 step "the options survive a restart; GNOME's own switch turns the entry off"
 click 363 13 # Imclose
@@ -71,8 +68,7 @@ wait_for 10 bash -c "! kill -0 $app" || fail "Yes did not end the program"
 sed -i 's/^X-GNOME-Autostart-enabled=true$/X-GNOME-Autostart-enabled=false/' "$desktop"
 echo 'X-Mine=kept' >>"$desktop"
 start_program
-sleep 0.5
-shot main-restarted
+settled main-restarted
 same_area main-options main-restarted 170 136 200 20 || fail "the option boxes differ after the restart"
 same_area main-start main-restarted 16 136 150 20 || fail "Check1 is ticked for an entry GNOME switched off"
 grep -qx 'MsgOK=0' "$ini" || fail "MsgOK lost on restart"
@@ -88,32 +84,22 @@ click 91 115  # XPButton1
 answer_box too-soon Return
 
 step "choosing entries updates the target label"
-shot label-before
+settled label-before
 now=$(date +%s)
 target=$((now + 37))
 [ "$(date -d "@$target" +%F)" = "$(date -d "@$now" +%F)" ] || { sleep 40; now=$(date +%s); target=$((now + 37)); }
-choose() { # choose COMBO_X INDEX: opens the list at the arrow and picks entry INDEX
-    click "$1" 82
-    sleep 0.3
-    xdotool key Home
-    [ "$2" -gt 0 ] && xdotool key --repeat "$2" --delay 5 Down
-    xdotool key Return
-    sleep 0.2
-}
-choose 242 "$((10#$(date -d "@$target" +%H)))" # Combo4
-choose 298 "$((10#$(date -d "@$target" +%M)))" # Combo5
-choose 354 "$((10#$(date -d "@$target" +%S)))" # Combo6
-shot label-after
-same_area label-before label-after 16 54 240 12 && fail "Label1 did not change"
+choose 215 "$((10#$(date -d "@$target" +%H)))" # Combo4
+choose 271 "$((10#$(date -d "@$target" +%M)))" # Combo5
+choose 327 "$((10#$(date -d "@$target" +%S)))" # Combo6
+wait_for 10 eval 'shot label-after; ! same_area label-before label-after 16 54 240 12' ||
+    fail "Label1 did not change"
 
 step "arming hides the window to the tray"
 click 91 115 # XPButton1; the confirmation is switched off
 wait_for 10 bash -c "! xdotool search --onlyvisible --name '^Tarvenel 1\.5\.0\$' | grep -q ." ||
     fail "the window stayed after arming"
-sleep 0.5
-shot tray
 # The tray sits in the bottom-right corner of the screen, empty until now.
-[ "$(compare -metric AE -extract 120x28+904+740 "$work/main-start.png" "$work/tray.png" null: 2>&1)" != 0 ] ||
+wait_for 10 eval 'shot tray; [ "$(compare -metric AE -extract 120x28+904+740 "$work/main-start.png" "$work/tray.png" null: 2>&1)" != 0 ]' ||
     fail "no icon in the tray"
 
 step "the countdown comes on top at the target"
@@ -122,8 +108,7 @@ shown=$(date +%s)
 dialog=$(xdotool search --onlyvisible --name '正在准备关机' | head -n1)
 [ $((shown - target)) -le 3 ] || fail "the countdown came $((shown - target)) s late"
 xprop -id "$dialog" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "the countdown is not on top"
-sleep 1
-shot countdown
+settled countdown
 
 step "with no input the dry run records the power-off"
 wait_for 30 grep -qx 'ForcePowerOff 13' "$TARVENEL_DRY_RUN" || fail "no power-off recorded"
@@ -137,8 +122,7 @@ xdotool windowfocus --sync "$dialog" key Return space KP_Enter Escape
 wait_for 10 main_window || fail "the main window did not come back"
 xdotool search --onlyvisible --name '正在' >/dev/null && fail "the fired dialog stayed"
 [ "$(cat "$TARVENEL_DRY_RUN")" = 'ForcePowerOff 13' ] || fail "more power requests: $(cat "$TARVENEL_DRY_RUN")"
-sleep 0.5
-shot main-restored
+settled main-restored
 
 keep_shots
 echo "PASS"

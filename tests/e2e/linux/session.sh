@@ -3,13 +3,21 @@
 # dry-run mode, and helpers that act as a user would with xdotool. Every
 # process started here is ended by its own PID. Source it with `program` set
 # to the binary and `shots_out` to a folder for screenshots (or empty).
-set -euo pipefail
+set -eEuo pipefail
 
 work=$(mktemp -d /tmp/tarvenel-e2e.XXXXXX)
 pids=()
+# A command that stops the script through `set -e` is named on the way out,
+# so that no run ends without saying why.
+failed=
+last_error=
+trap 'last_error="line $LINENO: $BASH_COMMAND"' ERR
 
 cleanup() {
-    local pid
+    local status=$? pid
+    if [ "$status" != 0 ] && [ -z "$failed" ]; then
+        echo "FAIL: stopped at $last_error (status $status)" >&2
+    fi
     for pid in "${pids[@]}"; do
         kill "$pid" 2>/dev/null || true
     done
@@ -21,6 +29,7 @@ cleanup() {
 trap cleanup EXIT
 
 fail() {
+    failed=1
     echo "FAIL: $*" >&2
     if [ -s "$work/program.log" ]; then
         echo "-- the program said:" >&2
@@ -140,6 +149,39 @@ start_program() {
 }
 
 shot() { import -window root "$work/$1.png"; }
+# settled NAME: a screenshot once the screen has stopped changing (two in a
+# row alike; the clock line changes once a second).
+settled() {
+    local limit=$((SECONDS + 20))
+    shot "$1"
+    until [ $SECONDS -ge $limit ]; do
+        mv "$work/$1.png" "$work/$1.before.png"
+        shot "$1"
+        [ "$(compare -metric AE "$work/$1.before.png" "$work/$1.png" null: 2>&1)" = 0 ] && return 0
+        sleep 0.1
+    done
+    fail "the screen keeps changing ($1)"
+}
+# locate_settled: locate_main once the window has stopped moving.
+locate_settled() {
+    local limit=$((SECONDS + 20)) before
+    locate_main
+    until [ $SECONDS -ge $limit ]; do
+        before="$wx,$wy"
+        sleep 0.1
+        locate_main
+        [ "$wx,$wy" = "$before" ] && return 0
+    done
+    fail "the main window keeps moving"
+}
+# choose COMBO_X STEPS: picks entry STEPS of a selector with the keyboard (the
+# first entry, then STEPS entries down), as a user choosing from it; a click
+# in its text field gives it the keys.
+choose() {
+    click "$1" 82
+    xdotool key --delay 2 --repeat 60 Up
+    [ "$2" -eq 0 ] || xdotool key --delay 2 --repeat "$2" Down
+}
 pixel() { convert "$work/$1.png" -format "%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]" -crop "1x1+$2+$3" info:; }
 # Clicks at a point of the main window (window pixels).
 click() { xdotool mousemove $((wx + $1)) $((wy + $2)) click "${3:-1}"; }
