@@ -188,12 +188,18 @@ TEST_F(ShutdownRoad, ASecondArmingCountsFromTenAgain) {
     m.Combo4.text = "11时";
     m.frm.ArmSchedule();
     ASSERT_TRUE(m.frm.State().IsArmed);
+    // The icon's tip names the new target.
+    EXPECT_EQ(m.notifyIcon.tip, "Tarvenel 1.5.0\r\n设定关机时间：2026年12月7日11时0分40秒");
     while (!Dialog() && now < 4000)
         Advance(1);
     ASSERT_NE(Dialog(), nullptr);
     EXPECT_EQ(firedAt, 3640);
     EXPECT_EQ(Dialog()->Label1.caption, "10");
     EXPECT_EQ(made, 2);
+    // Nothing of the whole road, arming, cancelling and firing, is stored.
+    Advance(30);
+    ASSERT_EQ(power.requests.size(), 1u);
+    EXPECT_EQ(m.settings.writes, 0);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The Qt countdown dialog over the core: its look, its keys and its ends.
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -143,6 +144,24 @@ TEST_F(CountdownDialogTest, TheMainWindowsCancelClosesTheDialogThroughItsUnloadP
     EXPECT_TRUE(mainTimer2.enabled);
     EXPECT_EQ(launcher.Current(), nullptr);
     EXPECT_EQ(Recorded(), "");
+}
+
+// The real timer, not the tests' own ticking: a step every two seconds.
+TEST_F(CountdownDialogTest, TheNumberStepsDownEveryTwoSecondsOfTheClock) {
+    EndDialog& dialog = Open();
+    QElapsedTimer clock;
+    clock.start();
+    auto until = [&](const char* shown) {
+        while (dialog.Number().text() != shown && clock.elapsed() < 10000)
+            QTest::qWait(10);
+        return clock.elapsed();
+    };
+    const qint64 nine = until("9");
+    const qint64 eight = until("8");
+    ASSERT_EQ(dialog.Number().text(), "8");
+    EXPECT_GE(eight - nine, 1950);
+    EXPECT_LE(eight - nine, 3500); // a busy machine may hold a step up a little
+    dialog.close();
 }
 
 TEST_F(CountdownDialogTest, EachShowingAfterAnUnloadCountsFromTen) {

@@ -299,6 +299,14 @@ TEST_F(MainWindowTest, TheExitQuestionsYesEndsTheProgramAndRemovesTheIcon) {
     EXPECT_EQ(exit.ended, 1);
 }
 
+// Closed by the window manager or the session, the window takes its icon.
+TEST_F(MainWindowTest, TheCloseEventRemovesTheIcon) {
+    Load();
+    notifyIcon.present = true;
+    window.close();
+    EXPECT_FALSE(notifyIcon.present);
+}
+
 TEST_F(MainWindowTest, LinkLabelsOpenHelpAndPages) {
     Load();
     Click(window.Label2(), Qt::LeftButton);

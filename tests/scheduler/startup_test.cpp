@@ -162,6 +162,18 @@ TEST(Startup, AutomaticArmingOfAFutureTargetHidesTheWindowAfterTheMessage) {
     EXPECT_TRUE(h.notifyIcon.present);
 }
 
+TEST(Startup, AutomaticArmingWithoutTheMessageGoesStraightToTheIcon) {
+    MainWindowHarness h;
+    for (const auto& [key, value] :
+         {std::pair{"GuDingTime", "1"}, {"GuDingH", "8"}, {"AutoOK", "1"}, {"MsgOK", "0"}})
+        h.settings.Seed(key, value);
+    h.LoadAt(kSevenAm);
+    EXPECT_TRUE(h.dialogs.shown.empty());
+    EXPECT_TRUE(h.frm.State().IsArmed);
+    EXPECT_FALSE(h.form.visible);
+    EXPECT_TRUE(h.notifyIcon.present);
+}
+
 TEST(Startup, TheFirstBoxShowsWhetherTheSystemStartsThisProgram) {
     for (bool on : {true, false}) {
         MainWindowHarness h;

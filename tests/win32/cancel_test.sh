@@ -14,6 +14,8 @@
 #   main      取 消 in the main window, restored from the icon and dragged
 #             out from under the dialog (hidden and brought back by the icon
 #             once more on the way: it stays where it was dragged)
+#   quit      是 in the exit question of the window brought back by the
+#             icon: the program ends, the countdown with it (the last way)
 BUILD_DIR=$1
 shift
 source "$(dirname "$0")/wine_env.sh"
@@ -125,6 +127,20 @@ for way in "$@"; do
         window_geometry "$(visible_window_of "$main_title")"
         [ "$Y" = "$dragged" ] || fail "main: the icon put the window at $Y, not where it was ($dragged)"
         xdotool mousemove $((X + 188)) $((Y + 115)) click 1
+        ;;
+    quit)
+        # 是 in the exit question, with the window brought back beside the
+        # dialog, ends the program while it counts: nothing is asked of the
+        # system, then or later.
+        window_geometry "$(visible_window_of 'Wine System Tray')"
+        xdotool mousemove $((X + 12)) $((Y + 31)) click 1
+        wait_for 10 has_visible_window "$main_title" || fail "quit: the icon did not bring the window back"
+        settle
+        click_at "$(visible_window_of "$main_title")" 363 13 # Imclose, clear of the dialog
+        answer_message y
+        wait_for 20 eval '! kill -0 $PROGRAM_PID 2>/dev/null' || fail "quit: 是 did not end the program"
+        cancelled=$(date +%s)
+        break
         ;;
     *) fail "unknown way $way" ;;
     esac

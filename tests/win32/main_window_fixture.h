@@ -52,6 +52,18 @@ inline void Pump(HWND dialogWindow, int milliseconds = 150) {
     } while (GetTickCount() < until);
 }
 
+// The message loop until `done` holds, for ten seconds at most: a busy
+// machine may take its time. Returns whether it held.
+template <class Done> bool PumpUntil(HWND dialogWindow, Done done, int milliseconds = 10000) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > static_cast<DWORD>(milliseconds))
+            return false;
+        Pump(dialogWindow, 10);
+    }
+    return true;
+}
+
 inline void SendMouse(DWORD flags) {
     INPUT input{};
     input.type = INPUT_MOUSE;

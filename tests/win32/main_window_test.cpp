@@ -252,6 +252,48 @@ TEST_F(WinMainWindow, ListEntriesAndTheThreeButtonsAnswerTheMouse) {
     EXPECT_TRUE(IsWindowEnabled(Child("Combo4")));
 }
 
+// Typed text is looked at only when arming: typing into a selector runs no
+// click handler (the target line does not follow it).
+TEST_F(WinMainWindow, TypingIntoASelectorRunsNoHandler) {
+    Load();
+    SetForegroundWindow(Main());
+    const std::wstring before = TextOf(Child("Label1"));
+    Click(Child("Combo2"), 10, 10); // the month's text field, with room after its text
+    ASSERT_TRUE(PumpUntil(Main(), [&] { return Focused() == Child("Combo2"); }));
+    Type(VK_END);
+    // The field's own messages: the test display's keymap types no digits
+    // into Wine (the end-to-end tests type through X).
+    for (int i = 0; i < 2; ++i)
+        SendMessageW(GetFocus(), WM_CHAR, L'7', 1);
+    EXPECT_TRUE(PumpUntil(
+        Main(), [&] { return TextOf(Child("Combo2")).find(L"7") != std::wstring::npos; }));
+    EXPECT_EQ(TextOf(Child("Label1")), before);
+}
+
+// Every way the system closes the window takes the icon away with it.
+TEST_F(WinMainWindow, ClosingOrTheSessionsEndRemovesTheIcon) {
+    settings.Seed("MsgOK", "0");
+    Load({2026, 12, 7, 9, 0, 0});
+    auto iconThere = [&] {
+        NOTIFYICONDATAW data{};
+        data.cbSize = sizeof(data);
+        data.hWnd = Main();
+        data.uID = 1;
+        return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+    };
+    SetWindowTextW(Child("Combo4"), L"10时");
+    Click(Child("XPButton1"));
+    ASSERT_TRUE(window.Frm().State().IsArmed);
+    ASSERT_TRUE(iconThere());
+    SendMessageW(Main(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(iconThere());
+    EXPECT_EQ(exit.ended, 1);
+    window.Frm().Immin_Click(); // armed still: back behind the icon
+    ASSERT_TRUE(iconThere());
+    SendMessageW(Main(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_FALSE(iconThere());
+}
+
 // The buttons draw with the theme's system colours, and follow a change of
 // them: here the caption colour.
 TEST_F(WinMainWindow, TheButtonsFollowTheThemesSystemColours) {
@@ -272,14 +314,14 @@ TEST_F(WinMainWindow, TheButtonsFollowTheThemesSystemColours) {
         COLORREF colour;
         ~Restore() { SetSysColors(1, &element, &colour); }
     } restore{element, before};
-    ASSERT_EQ(reddish(), 0);
+    // Away from the button, whose hover look is orange.
+    SetCursorPos(0, 0);
+    ASSERT_TRUE(PumpUntil(Main(), [&] { return reddish() == 0; }));
     const COLORREF red = RGB(255, 0, 0);
     ASSERT_TRUE(SetSysColors(1, &element, &red));
-    Pump(Main());
-    EXPECT_GT(reddish(), 10);
+    EXPECT_TRUE(PumpUntil(Main(), [&] { return reddish() > 10; }));
     SetSysColors(1, &element, &before);
-    Pump(Main());
-    EXPECT_EQ(reddish(), 0);
+    EXPECT_TRUE(PumpUntil(Main(), [&] { return reddish() == 0; }));
 }
 
 TEST(WinButtonWindow, AnAccessKeyTakesTheButtonsAccessKeyPathInEveryMode) {

@@ -118,6 +118,20 @@ for way in "$@"; do
         [ "$wy" = "$dragged" ] || fail "main: the icon put the window at $wy, not where it was ($dragged)"
         click 188 115 # XPButton2
         ;;
+    quit)
+        # 是 in the exit question, with the window brought back beside the
+        # dialog, ends the program while it counts: nothing is asked of the
+        # system, then or later.
+        click_tray_icon
+        wait_for 10 main_window || fail "quit: the icon did not bring the window back"
+        locate_settled
+        click 363 13 # Imclose, clear of the dialog
+        wait_for 10 visible_box || fail "quit: no exit question"
+        xdotool windowactivate --sync "$(xdotool search --onlyvisible --name '^Tarvenel$' | head -n1)" key alt+y
+        wait_for 10 eval '! kill -0 $app 2>/dev/null' || fail "quit: 是 did not end the program"
+        cancelled=$(date +%s)
+        break
+        ;;
     *) fail "unknown way $way" ;;
     esac
     wait_for 10 bash -c "! xdotool search --onlyvisible --name '正在' | grep -q ." ||

@@ -119,4 +119,10 @@ click 188 115 # XPButton2, disabled by its own click
 expect_status idle
 wait_for 5 eval 'shot now; same_area sni-start now 148 102 81 27' ||
     fail "取 消 kept its hover face after it was disabled"
+
+step "armed again, the item's tip names the new target"
+cli 0 --in 20m
+armed=${out#armed }
+wait_for 10 eval '"$here/sni_watcher.py" tip "$item" | grep -qF "设定关机时间：$(date -d "$armed" "+%Y年%-m月%-d日%-H时%-M分%-S秒")"' ||
+    fail "the tip does not name $armed: $("$here/sni_watcher.py" tip "$item")"
 echo PASS
