@@ -101,7 +101,6 @@ public:
     void Combo4_Click() { selectors_.Chosen(3); }
     void Combo5_Click() { selectors_.Chosen(4); }
     void Combo6_Click() { selectors_.Chosen(5); }
-    void UpdateTargetCaption() { selectors_.UpdateTargetCaption(); }
 
     // Clock and trigger.
     void ClockTick();          // Timer1_Timer
@@ -142,7 +141,14 @@ public:
     void Imclose_MouseUp(int, int, float, float) { caption_.Imclose_MouseUp(); }
     void Imclose_Click() { caption_.Imclose_Click(); } // the exit question
     void IMBar_MouseMove(int, int, float, float) { caption_.ResetHover(); }
-    void Form_MouseMove(int, int, float, float) { caption_.ResetHover(); }
+    // The notification icon's mouse messages arrive as moves over the form
+    // whose X is the message's number in pixels: 514 is the left button's
+    // release over the icon. The window is far narrower than that.
+    void Form_MouseMove(int, int, float x, float) {
+        caption_.ResetHover();
+        if (x / kFormTwipsPerPixel == 514)
+            NotifyIcon_Click();
+    }
 
     // Skin, shape and place of the window: run on every resize, the first
     // showing included.
@@ -159,21 +165,6 @@ public:
     void Immin_Click() { notifyArea_.HideToIcon(); }       // hide to the icon when armed
     void NotifyIcon_Click() { notifyArea_.IconClicked(); } // a left click on the icon
     void Form_QueryUnload() { notifyArea_.RemoveIcon(); }  // the icon goes with the window
-
-    // The same events by position in the form's tables, for front ends that
-    // make their widgets by looping over them: Combo1 to Combo9, Check1 to
-    // Check4, XPButton1 to XPButton3, the labels Label0 to LbBR (the first
-    // two drag, the others are links) and the caption images Immin, Imclose.
-    enum class MouseAction { Move, Down, Up };
-    void ComboClick(int index);
-    void CheckMouseUp(int index, int button, int shift, float x, float y);
-    void ButtonClick(int index);
-    void LabelMouseDown(int index, int button);
-    void LinkClick(int index); // 0 Label2, 1 Label3, 2 LbBR
-    void CaptionImageMouse(int index, MouseAction action);
-    void CaptionImageClick(int index);
-    // A screen reader presses a caption image: what a click of the mouse runs.
-    void CaptionImagePress(int index);
 
     const ScheduleState& State() const { return state_; }
     int WinLeft() const { return frame_.Position().left; }

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/win32/main_window.h"
+#include "platform/win32/native_form.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win_services.h"
 
@@ -44,7 +44,7 @@ LRESULT CALLBACK ReplyProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 HWND RunningCopy() {
-    return FindWindowW(MainWindow::kClassName, nullptr);
+    return FindWindowW(WinForm::kMainClass, nullptr);
 }
 
 // A GUI program has no console of its own. Output goes to the handles the
@@ -107,7 +107,8 @@ std::vector<std::string> CommandLineArguments() {
     return args;
 }
 
-LRESULT AnswerCopyData(FrmMain& frm, HWND main, HWND client, const COPYDATASTRUCT* data) {
+LRESULT AnswerCopyData(const std::function<std::string(std::string_view)>& answer, HWND main,
+                       HWND client, const COPYDATASTRUCT* data) {
     if (!data || data->dwData != kRequestTag || (data->cbData && !data->lpData))
         return FALSE;
     // Whatever it holds, the request is judged as a whole by the core; an
@@ -115,7 +116,7 @@ LRESULT AnswerCopyData(FrmMain& frm, HWND main, HWND client, const COPYDATASTRUC
     const std::string request(static_cast<const char*>(data->lpData),
                               data->cbData <= kMaxRequestBytes ? data->cbData
                                                                : kMaxRequestBytes + 1);
-    const std::string reply = frm.AnswerRequest(request);
+    const std::string reply = answer(request);
     if (IsWindow(client))
         Send(client, main, kReplyTag, reply, 5000, nullptr);
     return TRUE;

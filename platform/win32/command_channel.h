@@ -4,18 +4,19 @@
 // the same way back to a hidden window of the asking process.
 #include "platform/win32/win_api.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "scheduler/command_client.h"
-#include "scheduler/frm_main.h"
 
 namespace tarvenel::win32 {
 
 // The main window's WM_COPYDATA: answers a request and sends the reply to
 // `client`. FALSE for a message that is no request of ours.
-LRESULT AnswerCopyData(FrmMain& frm, HWND main, HWND client, const COPYDATASTRUCT* data);
+LRESULT AnswerCopyData(const std::function<std::string(std::string_view)>& answer, HWND main,
+                       HWND client, const COPYDATASTRUCT* data);
 
 class CopyDataChannel : public CommandChannel {
 public:

@@ -5,38 +5,21 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-#include "platform/win32/button_window.h"
 #include "platform/win32/command_channel.h"
-#include "platform/win32/end_window.h"
-#include "platform/win32/image_window.h"
-#include "platform/win32/main_window.h"
+#include "platform/win32/gdi_text_renderer.h"
+#include "platform/win32/icons.h"
+#include "platform/win32/native_form.h"
 #include "platform/win32/registry_settings.h"
 #include "platform/win32/registry_startup_list.h"
 #include "platform/win32/shell_elevation.h"
+#include "platform/win32/win_notify_icon.h"
 #include "platform/win32/win_power.h"
 #include "platform/win32/win_registry.h"
 #include "platform/win32/win_services.h"
+#include "scheduler/program.h"
 
 namespace tarvenel::win32 {
 namespace {
-
-// Ends the program at once: the windows go without further handlers.
-class WinProgramExit : public ProgramExit {
-public:
-    void End() override {
-        if (ending)
-            return;
-        ending = true;
-        if (countdown)
-            countdown->Discard();
-        if (main)
-            main->Discard();
-        PostQuitMessage(0);
-    }
-    bool ending = false;
-    CountdownLauncher* countdown = nullptr;
-    MainWindow* main = nullptr;
-};
 
 // Screen readers get the drawn controls' accessible objects through COM; it
 // ends after every window that hands them out.
@@ -62,61 +45,69 @@ int Run(HINSTANCE instance) {
     const ComApartment com;
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    MainWindow::Register(instance);
-    EndWindow::Register(instance);
-    ButtonWindow::Register(instance);
-    ImageWindow::Register(instance);
+    WinForm::Register(instance);
+    WinForm window(instance, WinForm::Frame::Skinned);
+    if (!window.Create())
+        return 1;
+    const HWND main = window.Handle();
 
-    HWND mainHandle = nullptr;
     WinClock clock;
     WinDateText dateText;
     WinRegistry registry;
     RegistrySettingsStore settings(registry);
+    WinForm* countdown = nullptr; // the countdown dialog while it is loaded
     // The machine-wide start-up list refuses a standard user's writes; an
     // elevated copy does them, while the countdown dialog keeps its keys.
-    CountdownLauncher* launcher = nullptr;
-    ShellElevation elevation(&mainHandle, [&launcher](MSG& msg) {
-        auto* end = launcher ? static_cast<EndWindow*>(launcher->Current()) : nullptr;
-        return end && end->PreTranslate(msg);
-    });
+    HWND owner = main;
+    ShellElevation elevation(
+        &owner, [&countdown](MSG& msg) { return countdown && countdown->PreTranslate(msg); });
     RegistryStartupList startup(registry, StartupCommandOf(RunningProgramLocation()), &elevation);
-    WinDialogs dialogs(&mainHandle);
-    WinUrlOpener urls(&mainHandle);
+    WinDialogs dialogs(&owner);
+    WinUrlOpener urls(&owner);
     WinScreen screen;
+    const IconHandle icon = ArtworkIcon(Artwork::Icon32);
+    WinNotifyIcon tray(main, icon.Get());
+    GdiTextRenderer text;
     WinPowerRequester system;
-    const auto dryRunFile = DryRunFileFromEnvironment();
-    DryRunRequester dryRun(dryRunFile.value_or(""));
-    PowerRequester& power = dryRunFile ? static_cast<PowerRequester&>(dryRun) : system;
-    WinProgramExit exit;
-
     // Each firing gets a fresh dialog, owned by the main window so that it
     // has no taskbar button of its own.
-    CountdownLauncher countdown({power, dialogs},
-                                [instance, &mainHandle]() -> std::unique_ptr<CountdownDialog> {
-                                    auto window = std::make_unique<EndWindow>(instance, mainHandle);
-                                    if (!window->Create())
-                                        return nullptr;
-                                    return window;
-                                });
-
-    launcher = &countdown;
-    MainWindow main(instance,
-                    {clock, dateText, settings, dialogs, startup, countdown, urls, exit, screen});
-    if (!main.Create())
-        return 1;
-    mainHandle = main.Handle();
-    countdown.SetRestoreTimer(main.RestoreTimer());
-    exit.countdown = &countdown;
-    exit.main = &main;
-
-    main.Frm().Form_Load();
+    auto makeDialog = [instance, main, &countdown]() -> std::unique_ptr<NativeForm> {
+        auto dialog = std::make_unique<WinForm>(instance, WinForm::Frame::Dialog, main);
+        if (!dialog->Create())
+            return nullptr;
+        countdown = dialog.get();
+        return dialog;
+    };
+    bool quit = false;
+    Program program({clock, dateText, settings, dialogs, startup, urls, screen, tray, text, system,
+                     makeDialog,
+                     [&quit] {
+                         quit = true;
+                         PostQuitMessage(0);
+                     }},
+                    window, DryRunFileFromEnvironment());
+    window.services = [&](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+        if (message == WinNotifyIcon::TaskbarCreatedMessage()) {
+            tray.OnTaskbarCreated();
+            result = 0;
+            return true;
+        }
+        if (message != WM_COPYDATA)
+            return false;
+        result = AnswerCopyData(
+            [&program](std::string_view request) { return program.AnswerRequest(request); }, main,
+            reinterpret_cast<HWND>(wParam), reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+        return true;
+    };
+    program.Start();
 
     MSG msg;
-    while (!exit.ending && GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        // Every dialog this launcher makes is an EndWindow.
-        if (auto* end = static_cast<EndWindow*>(countdown.Current()); end && end->PreTranslate(msg))
+    while (!quit && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (!program.Countdown().Current())
+            countdown = nullptr;
+        if (countdown && countdown->PreTranslate(msg))
             continue;
-        if (IsWindow(main.Handle()) && IsDialogMessageW(main.Handle(), &msg))
+        if (window.PreTranslate(msg))
             continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);

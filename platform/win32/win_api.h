@@ -4,6 +4,8 @@
 // W functions by their full names.
 #include <windows.h>
 
+#include <string>
+
 #undef MessageBox
 #undef ExitWindows
 #undef LookupPrivilegeValue
@@ -42,4 +44,13 @@ inline void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC
     c.hbrBackground = background;
     c.lpszClassName = name;
     RegisterClassExW(&c);
+}
+
+// A window's text, whatever its length.
+inline std::wstring WindowText(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
 }

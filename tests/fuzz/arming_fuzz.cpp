@@ -51,6 +51,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     h.LoadAt(fuzz::kNow);
     test::FakeComboBox* combos[] = {&h.Combo1, &h.Combo2, &h.Combo3,
                                     &h.Combo4, &h.Combo5, &h.Combo6};
+    void (FrmMain::*chosen[])() = {&FrmMain::Combo1_Click, &FrmMain::Combo2_Click,
+                                   &FrmMain::Combo3_Click, &FrmMain::Combo4_Click,
+                                   &FrmMain::Combo5_Click, &FrmMain::Combo6_Click};
     for (std::size_t i = 0; i < 6 && i < lines.size(); ++i)
         combos[i]->text = lines[i];
     if (lines.size() > 6) {
@@ -60,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const int index = c - '1';
             if (combos[index]->ListIndex() < 0 && !combos[index]->items.empty())
                 combos[index]->Choose(0);
-            h.frm.ComboClick(index);
+            (h.frm.*chosen[index])();
         }
     }
     h.dialogs.shown.clear();

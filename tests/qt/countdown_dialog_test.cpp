@@ -7,7 +7,12 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "platform/qt/countdown_dialog.h"
+#include <QLabel>
+#include <QPushButton>
+
+#include "platform/qt/native_form.h"
+#include "power/end_form.h"
+#include "power/frm_end_design.h"
 #include "support/fake_controls.h"
 #include "support/fake_services.h"
 
@@ -16,15 +21,31 @@ namespace {
 
 using namespace tarvenel::test;
 
+// The dialog's Qt window and its widgets by their names.
+struct EndDialog {
+    EndForm& form;
+    QtForm& Window() { return dynamic_cast<QtForm&>(form.Host().Native()); }
+    QLabel& Number() { return *dynamic_cast<QLabel*>(Window().Widget("Label1")); }
+    QPushButton& Command1() { return *dynamic_cast<QPushButton*>(Window().Widget("Command1")); }
+    QPushButton& PowerButton(int i) {
+        const auto name = frm_end_design::kPowerButtons[static_cast<std::size_t>(i)].design.name;
+        return *dynamic_cast<QPushButton*>(Window().Widget(name));
+    }
+    Timer& CountdownTimer() { return form.Controls().Timer1; }
+    bool isVisible() { return Window().isVisible(); }
+    void close() { Window().close(); }
+};
+
 class CountdownDialogTest : public ::testing::Test {
 protected:
-    EndDialog& Open() {
+    EndDialog Open() {
         launcher.SetRestoreTimer(mainTimer2);
         launcher.Show();
         QCoreApplication::processEvents();
         return Current();
     }
-    EndDialog& Current() { return static_cast<EndDialog&>(*launcher.Current()); }
+    EndDialog Current() { return {dynamic_cast<EndForm&>(*launcher.Current())}; }
+    FrmEnd& Logic() { return *launcher.Logic(); }
 
     QString Recorded() const {
         QFile file(dryRun);
@@ -43,15 +64,16 @@ protected:
     DryRunRequester power{dryRun.toStdString()};
     FakeDialogs dialogs;
     FakeTimer mainTimer2{1, false};
-    CountdownLauncher launcher{{power, dialogs}, MakeEndDialog};
+    CountdownLauncher launcher{{power, dialogs},
+                               [] { return std::make_unique<EndForm>(MakeCountdownForm()); }};
 };
 
 TEST_F(CountdownDialogTest, OpensOnTopWithTheBigRedNumberAndTheCancelButtonFocused) {
-    EndDialog& dialog = Open();
+    EndDialog dialog = Open();
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(dialog.windowTitle(), "正在准备关机…");
-    EXPECT_EQ(dialog.size(), QSize(315, 112));
+    EXPECT_TRUE(dialog.Window().windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(dialog.Window().windowTitle(), "正在准备关机…");
+    EXPECT_EQ(dialog.Window().size(), QSize(315, 112));
     EXPECT_EQ(dialog.Number().text(), "10");
     const QFont number = dialog.Number().font();
     EXPECT_EQ(number.pointSizeF(), 72.0);
@@ -63,12 +85,12 @@ TEST_F(CountdownDialogTest, OpensOnTopWithTheBigRedNumberAndTheCancelButtonFocus
     for (int i = 0; i < 4; ++i)
         EXPECT_FALSE(dialog.PowerButton(i).isVisible());
     EXPECT_TRUE(dialog.PowerButton(4).isVisible());
-    EXPECT_GE(dialog.PowerButton(4).y(), dialog.height()); // below the client area
+    EXPECT_GE(dialog.PowerButton(4).y(), dialog.Window().height()); // below the client area
     dialog.close();
 }
 
 TEST_F(CountdownDialogTest, TabReachesTheOffScreenPowerButtonWhichActsAtOnce) {
-    EndDialog& dialog = Open();
+    EndDialog dialog = Open();
     Press(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), &dialog.PowerButton(4));
     Press(Qt::Key_Tab);
@@ -80,50 +102,51 @@ TEST_F(CountdownDialogTest, TabReachesTheOffScreenPowerButtonWhichActsAtOnce) {
 }
 
 TEST_F(CountdownDialogTest, EscapeCancelsFromAnyFocusAndHandsBackToTheMainWindow) {
-    QPointer<EndDialog> dialog = &Open();
+    QPointer<QtForm> dialog = &Open().Window();
     Press(Qt::Key_Tab); // focus on the off-screen button
     Press(Qt::Key_Escape);
     EXPECT_TRUE(mainTimer2.enabled);
     EXPECT_EQ(launcher.Current(), nullptr); // unloaded
-    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(dialog.isNull() || !dialog->isVisible());
     EXPECT_EQ(Recorded(), "");
 }
 
 TEST_F(CountdownDialogTest, TheCloseBoxWhileCountingCancelsToo) {
-    EndDialog& dialog = Open();
+    EndDialog dialog = Open();
     dialog.close();
     EXPECT_TRUE(mainTimer2.enabled);
     EXPECT_FALSE(dialog.CountdownTimer().Enabled());
 }
 
 TEST_F(CountdownDialogTest, TheEleventhTickPowersOffAndEscapeStillCancelsAfterwards) {
-    EndDialog& dialog = Open();
+    EndDialog dialog = Open();
     EXPECT_TRUE(dialog.CountdownTimer().Enabled());
     for (int tick = 0; tick < 10; ++tick)
-        dialog.Logic().Timer1_Timer();
+        Logic().Timer1_Timer();
     EXPECT_EQ(dialog.Number().text(), "0");
     EXPECT_EQ(Recorded(), "");
-    dialog.Logic().Timer1_Timer();
+    Logic().Timer1_Timer();
     EXPECT_EQ(Recorded(), "ForcePowerOff 13\n");
-    EXPECT_EQ(dialog.windowTitle(), "正在关机…");
+    EXPECT_EQ(dialog.Window().windowTitle(), "正在关机…");
     EXPECT_EQ(dialog.Command1().text(), "再见！");
     EXPECT_FALSE(dialog.Command1().isEnabled());
     EXPECT_TRUE(dialog.isVisible());
 
-    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QTest::keyClick(&dialog.Window(), Qt::Key_Escape);
     EXPECT_TRUE(mainTimer2.enabled);
     EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST_F(CountdownDialogTest, AFiringWhileTheGoodbyeDialogIsUpCountsAfresh) {
-    QPointer<EndDialog> stale = &Open();
+    EndDialog first = Open();
+    QPointer<QtForm> stale = &first.Window();
     for (int tick = 0; tick < 11; ++tick)
-        stale->Logic().Timer1_Timer();
-    ASSERT_EQ(stale->Command1().text(), "再见！");
+        Logic().Timer1_Timer();
+    ASSERT_EQ(first.Command1().text(), "再见！");
     launcher.Show(); // the next target fires
     QCoreApplication::processEvents();
     EXPECT_TRUE(stale.isNull());
-    EndDialog& fresh = Current();
+    EndDialog fresh = Current();
     EXPECT_TRUE(fresh.isVisible());
     EXPECT_EQ(fresh.Number().text(), "10");
     EXPECT_EQ(fresh.Command1().text(), "取消关机");
@@ -131,13 +154,13 @@ TEST_F(CountdownDialogTest, AFiringWhileTheGoodbyeDialogIsUpCountsAfresh) {
     EXPECT_TRUE(fresh.CountdownTimer().Enabled());
     EXPECT_FALSE(mainTimer2.enabled);
     for (int tick = 0; tick < 11; ++tick)
-        fresh.Logic().Timer1_Timer();
+        Logic().Timer1_Timer();
     EXPECT_EQ(Recorded(), "ForcePowerOff 13\nForcePowerOff 13\n");
 }
 
 TEST_F(CountdownDialogTest, TheMainWindowsCancelClosesTheDialogThroughItsUnloadPath) {
-    EndDialog& dialog = Open();
-    dialog.Logic().Timer1_Timer();
+    EndDialog dialog = Open();
+    Logic().Timer1_Timer();
     launcher.Close();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_FALSE(dialog.CountdownTimer().Enabled());
@@ -148,7 +171,7 @@ TEST_F(CountdownDialogTest, TheMainWindowsCancelClosesTheDialogThroughItsUnloadP
 
 // The real timer, not the tests' own ticking: a step every two seconds.
 TEST_F(CountdownDialogTest, TheNumberStepsDownEveryTwoSecondsOfTheClock) {
-    EndDialog& dialog = Open();
+    EndDialog dialog = Open();
     QElapsedTimer clock;
     clock.start();
     auto until = [&](const char* shown) {
@@ -165,11 +188,11 @@ TEST_F(CountdownDialogTest, TheNumberStepsDownEveryTwoSecondsOfTheClock) {
 }
 
 TEST_F(CountdownDialogTest, EachShowingAfterAnUnloadCountsFromTen) {
-    EndDialog& first = Open();
-    first.Logic().Timer1_Timer();
+    EndDialog first = Open();
+    Logic().Timer1_Timer();
     EXPECT_EQ(first.Number().text(), "9");
     first.close();
-    EndDialog& second = Open();
+    EndDialog second = Open();
     EXPECT_EQ(second.Number().text(), "10");
     second.close();
 }

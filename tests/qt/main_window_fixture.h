@@ -1,13 +1,55 @@
-// The Linux main window over fake services, shared by the window's tests.
+// The Linux main window over fake services, shared by the window's tests:
+// the program's own form on a Qt window, its widgets found by their names.
 #pragma once
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "platform/qt/main_window.h"
+#include "platform/qt/form_widgets.h"
+#include "platform/qt/native_form.h"
+#include "platform/qt/qt_text_renderer.h"
+#include "scheduler/main_form.h"
 #include "support/fake_services.h"
 
 namespace tarvenel::qt {
+
+class TestWindow : public QtForm {
+public:
+    TestWindow(const SystemServices& services, NotifyIcon& notifyIcon)
+        : QtForm(Frame::Skinned), form_(*this, services, notifyIcon, text_) {}
+
+    FrmMain& Logic() { return form_.Logic(); }
+    MainForm& Form() { return form_; }
+    void Show() { form_.Host().FormView().Show(); }
+    void Hide() { form_.Host().FormView().Hide(); }
+    void TrayLeftClick() { Logic().NotifyIcon_Click(); }
+
+    QLabel& Label0() { return Named<QLabel>("Label0"); }
+    QLabel& Label1() { return Named<QLabel>("Label1"); }
+    QLabel& Label2() { return Named<QLabel>("Label2"); }
+    QLabel& Label3() { return Named<QLabel>("Label3"); }
+    QLabel& LbBR() { return Named<QLabel>("LbBR"); }
+    QComboBox& Combo(int n) { return Named<QComboBox>("Combo" + std::to_string(n)); }
+    QCheckBox& Check(int n) { return Named<QCheckBox>("Check" + std::to_string(n)); }
+    FormDrawn& XPButton(int n) { return Named<FormDrawn>("XPButton" + std::to_string(n)); }
+    tarvenel::XPButton& Button(int n) { return form_.Button(n); }
+    FormDrawn& Image1() { return Named<FormDrawn>("Image1"); }
+    FormDrawn& Immin() { return Named<FormDrawn>("Immin"); }
+    FormDrawn& Imclose() { return Named<FormDrawn>("Imclose"); }
+
+private:
+    template <class W> W& Named(const std::string& name) {
+        W* widget = dynamic_cast<W*>(Widget(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return *widget;
+    }
+
+    QtTextRenderer text_;
+    MainForm form_;
+};
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -32,7 +74,7 @@ protected:
     }
 
     // The buttons ask where the mouse cursor is, as the hover poll does.
-    static void ClickButton(XPButtonWidget& button) {
+    static void ClickButton(QWidget& button) {
         QCursor::setPos(button.mapToGlobal(button.rect().center()));
         Click(button, Qt::LeftButton);
     }
@@ -47,7 +89,7 @@ protected:
     test::FakeUrlOpener urls;
     test::FakeExit exit;
     test::FakeScreen screen;
-    MainWindow window{
+    TestWindow window{
         SystemServices{clock, dateText, settings, dialogs, startup, countdown, urls, exit, screen},
         notifyIcon};
 };

@@ -29,7 +29,7 @@ bool InkIn(const QImage& shot, const QRect& label, int left, int right) {
 TEST_F(MainWindowTest, TheTimeLinesAndTheCreditLineAreDrawnWhole) {
     Load({2026, 12, 31, 23, 59, 59}); // the longest clock and target lines
     const QImage shot = window.grab().toImage();
-    for (LabelWidget* line : {&window.Label0(), &window.Label1(), &window.LbBR()}) {
+    for (QLabel* line : {&window.Label0(), &window.Label1(), &window.LbBR()}) {
         const QFontMetrics metrics(line->font());
         const int width = metrics.horizontalAdvance(line->text());
         const int last = metrics.horizontalAdvance(line->text().right(1));
@@ -132,7 +132,7 @@ TEST(TwoScreens, TheWindowOpensAndComesBackOnThePrimaryMonitor) {
     FakeUrlOpener urls;
     FakeExit exit;
     PrimaryScreen screen;
-    MainWindow window(
+    TestWindow window(
         SystemServices{clock, dateText, settings, dialogs, startup, countdown, urls, exit, screen},
         notifyIcon);
     clock.Set({2026, 12, 7, 9, 0, 0});
@@ -145,9 +145,10 @@ TEST(TwoScreens, TheWindowOpensAndComesBackOnThePrimaryMonitor) {
     EXPECT_EQ(window.screen(), QGuiApplication::primaryScreen());
 
     // Back from the taskbar: the resize puts it where it was stored.
-    window.SetWindowState(WindowState::Minimised);
+    Form& form = window.Form().Host().FormView();
+    form.SetWindowState(WindowState::Minimised);
     QCoreApplication::processEvents();
-    window.Restore();
+    form.Restore();
     QCoreApplication::processEvents();
     EXPECT_EQ(window.pos(), centred);
     // A stored place off the primary monitor's right edge is pulled back to
@@ -161,14 +162,15 @@ TEST(TwoScreens, TheWindowOpensAndComesBackOnThePrimaryMonitor) {
 
 TEST_F(MainWindowTest, AButtonPaintsAfreshWhenTheWindowAsksAndSitsOnTheWhiteForm) {
     Load();
-    XPButtonWidget& reset = window.XPButton(3);
-    EXPECT_EQ(reset.Button().ContainerColour(), 0xFFFFFFu);
-    reset.Button().HoldDrawing(true);
-    reset.Button().SetCaption("X");
-    const QImage held = reset.Face();
+    FormDrawn& reset = window.XPButton(3);
+    XPButton& button = window.Button(3);
+    EXPECT_EQ(button.ContainerColour(), 0xFFFFFFu);
+    button.HoldDrawing(true);
+    button.SetCaption("X");
+    const QImage held = reset.Face().copy();
     reset.repaint(); // the paint notification ends the delay
     EXPECT_NE(reset.Face(), held);
-    reset.Button().SetCaption("Y"); // and drawing goes on at once afterwards
+    button.SetCaption("Y"); // and drawing goes on at once afterwards
     EXPECT_NE(reset.Face(), held);
 }
 

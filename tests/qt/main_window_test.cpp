@@ -41,7 +41,7 @@ TEST_F(MainWindowTest, LoadingShowsTheCoresStateInTheNativeWidgets) {
     EXPECT_FALSE(window.Check(3).isChecked());
     EXPECT_EQ(window.Check(4).text(), "预先设置为默认关机时间  →");
 
-    EXPECT_EQ(window.XPButton(1).Button().Caption(), "确 定");
+    EXPECT_EQ(window.Button(1).Caption(), "确 定");
     EXPECT_EQ(window.XPButton(1).toolTip(), "确定开始运行定时关机");
     EXPECT_TRUE(window.XPButton(1).isEnabled());
     EXPECT_FALSE(window.XPButton(2).isEnabled());
@@ -60,7 +60,6 @@ TEST_F(MainWindowTest, ControlsSitWhereTheFormPutsThem) {
     // The resize handler moves the caption images and the credit to the edges.
     EXPECT_EQ(window.Immin().pos(), QPoint(334, 5));
     EXPECT_EQ(window.Imclose().pos(), QPoint(355, 5));
-    EXPECT_EQ(window.IMBar().geometry(), QRect(40, 0, 331, 25));
     EXPECT_EQ(window.LbBR().geometry().right() + 1, 376 - 8);
     EXPECT_EQ(window.LbBR().geometry().bottom() + 1, 216 - 5);
     EXPECT_EQ(window.LbBR().palette().color(QPalette::WindowText), QColor(Qt::white));
@@ -93,7 +92,7 @@ TEST_F(MainWindowTest, TheMaskCutsTheCornersAndTheSkinIsPainted) {
 
 TEST_F(MainWindowTest, TheButtonsShowTheCoresPaintedFaceInsideTheirRegion) {
     Load();
-    XPButtonWidget& arm = window.XPButton(1);
+    FormDrawn& arm = window.XPButton(1);
     EXPECT_EQ(arm.size(), QSize(81, 27));
     const QRegion mask = arm.mask();
     EXPECT_FALSE(mask.contains(QPoint(0, 0))); // rounded corners
@@ -102,23 +101,23 @@ TEST_F(MainWindowTest, TheButtonsShowTheCoresPaintedFaceInsideTheirRegion) {
     const QImage shown = arm.grab().toImage();
     EXPECT_EQ(shown.pixelColor(40, 3), arm.Face().pixelColor(40, 3));
     // Enabling the cancel button repaints it in the enabled look.
-    XPButtonWidget& cancel = window.XPButton(2);
+    FormDrawn& cancel = window.XPButton(2);
     const QImage disabled = cancel.Face();
-    cancel.Command().SetEnabled(true);
+    window.Button(2).SetEnabled(true);
     EXPECT_TRUE(cancel.isEnabled());
     EXPECT_NE(cancel.Face(), disabled);
 }
 
 TEST_F(MainWindowTest, ChoosingAnEntryRunsTheClickHandlerButTypingDoesNot) {
     Load();
-    ComboWidget& month = window.Combo(2);
+    QComboBox& month = window.Combo(2);
     month.setFocus();
     QTest::keyClick(&month, Qt::Key_Up); // 12月 -> 11月, chosen with the keyboard
     EXPECT_EQ(month.currentText(), "11月");
     EXPECT_EQ(window.Label1().text(), "设定关机时间：2026年11月7日9时0分0秒");
     EXPECT_EQ(window.Combo(3).count(), 30); // November's days
 
-    ComboWidget& second = window.Combo(6);
+    QComboBox& second = window.Combo(6);
     second.lineEdit()->selectAll();
     QTest::keyClicks(second.lineEdit(), "45");
     EXPECT_EQ(second.currentText(), "45");
@@ -126,7 +125,7 @@ TEST_F(MainWindowTest, ChoosingAnEntryRunsTheClickHandlerButTypingDoesNot) {
 
     // Typed text that matches an entry is no choice either, whether the user
     // presses Enter or leaves the field.
-    ComboWidget& hourTyped = window.Combo(4);
+    QComboBox& hourTyped = window.Combo(4);
     hourTyped.setFocus();
     hourTyped.lineEdit()->selectAll();
     hourTyped.lineEdit()->insert("5时"); // typed (keyClicks knows no Chinese)
@@ -137,7 +136,7 @@ TEST_F(MainWindowTest, ChoosingAnEntryRunsTheClickHandlerButTypingDoesNot) {
     month.lineEdit()->insert("2月"); // typed (keyClicks knows no Chinese)
     QTest::keyClick(month.lineEdit(), Qt::Key_Tab);
     EXPECT_EQ(window.Combo(3).count(), 30); // still November's days
-    ComboWidget& defaultHour = window.Combo(7);
+    QComboBox& defaultHour = window.Combo(7);
     defaultHour.setFocus();
     defaultHour.lineEdit()->selectAll();
     defaultHour.lineEdit()->insert("5时"); // typed (keyClicks knows no Chinese)
@@ -146,7 +145,7 @@ TEST_F(MainWindowTest, ChoosingAnEntryRunsTheClickHandlerButTypingDoesNot) {
     month.setEditText("11月");
 
     // Chosen with the mouse in the open list.
-    ComboWidget& hour = window.Combo(4);
+    QComboBox& hour = window.Combo(4);
     hour.showPopup();
     QAbstractItemView* list = hour.view();
     const QRect item = list->visualRect(list->model()->index(5, 0));
@@ -157,7 +156,7 @@ TEST_F(MainWindowTest, ChoosingAnEntryRunsTheClickHandlerButTypingDoesNot) {
 
 TEST_F(MainWindowTest, OptionBoxesActOnTheMouseReleaseOverThem) {
     Load();
-    CheckWidget& autoArm = window.Check(3);
+    QCheckBox& autoArm = window.Check(3);
     Click(autoArm, Qt::LeftButton);
     EXPECT_TRUE(autoArm.isChecked());
     EXPECT_EQ(settings.Stored("AutoOK"), "1");
@@ -206,7 +205,7 @@ TEST_F(MainWindowTest, TheArmButtonRefusesTooSoonAndHidesTheWindowWhenArmed) {
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(window.XPButton(1).isEnabled());
     EXPECT_TRUE(window.XPButton(1).hasFocus());
-    EXPECT_TRUE(window.XPButton(1).Button().VisualState().defaultLook); // focused: the default
+    EXPECT_TRUE(window.Button(1).VisualState().defaultLook); // focused: the default
 
     clock.Set({2026, 12, 7, 8, 59, 0}); // now the target is 60 s ahead
     ClickButton(window.XPButton(1));
@@ -229,23 +228,23 @@ TEST_F(MainWindowTest, TheArmButtonRefusesTooSoonAndHidesTheWindowWhenArmed) {
 
 TEST_F(MainWindowTest, TheButtonsHoverPollAsksWhetherTheCursorIsStillOverIt) {
     Load();
-    XPButtonWidget& reset = window.XPButton(3);
+    FormDrawn& reset = window.XPButton(3);
+    const ButtonVisualState& state = window.Button(3).VisualState();
     QCursor::setPos(reset.mapToGlobal(reset.rect().center()));
     QTest::mouseMove(&reset, reset.rect().center());
-    EXPECT_TRUE(reset.Button().VisualState().hover);
-    EXPECT_TRUE(reset.Button().VisualState().hoverTimer);
-    QCursor::setPos(window.mapToGlobal(QPoint(200, 60))); // over a label now
-    QTest::qWait(120);                                    // two polls
-    EXPECT_FALSE(reset.Button().VisualState().hover);
-    EXPECT_FALSE(reset.Button().VisualState().hoverTimer);
+    EXPECT_TRUE(state.hover);
+    EXPECT_TRUE(state.hoverTimer);
+    QCursor::setPos(window.mapToGlobal(QPoint(200, 60)));       // over a label now
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !state.hover; })); // the poll notices
+    EXPECT_FALSE(state.hoverTimer);
 }
 
 TEST_F(MainWindowTest, TheButtonsAnswerSpaceEnterAndTheArrowKeys) {
     Load();
-    XPButtonWidget& reset = window.XPButton(3);
+    FormDrawn& reset = window.XPButton(3);
     reset.setFocus();
-    EXPECT_TRUE(reset.Button().VisualState().defaultLook);
-    EXPECT_FALSE(window.XPButton(1).Button().VisualState().defaultLook);
+    EXPECT_TRUE(window.Button(3).VisualState().defaultLook);
+    EXPECT_FALSE(window.Button(1).VisualState().defaultLook);
 
     clock.Set({2026, 12, 7, 10, 15, 0});
     QTest::keyClick(&reset, Qt::Key_Space); // a click on release
@@ -263,23 +262,32 @@ TEST_F(MainWindowTest, TheButtonsAnswerSpaceEnterAndTheArrowKeys) {
 
 TEST_F(MainWindowTest, CaptionImagesShowTheirHoverAndPressedPictures) {
     Load();
-    CaptionImageWidget& minimise = window.Immin();
+    FormDrawn& minimise = window.Immin();
+    // With no picture the image shows the skin under it.
+    const QImage none = minimise.Face().copy();
+    EXPECT_EQ(none, window.Face(kForm).copy(minimise.geometry()).convertToFormat(none.format()));
     QTest::mouseMove(&minimise, QPoint(8, 8));
-    EXPECT_EQ(minimise.Face(), ImageFace::Hover);
-    EXPECT_EQ(minimise.pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
-              ArtworkImage(Artwork::MinHover).convertToFormat(QImage::Format_ARGB32));
+    const QImage hover = minimise.Face().copy();
+    EXPECT_NE(hover, none);
+    // The hover picture's opaque middle is the picture's own.
+    const QImage art = ArtworkImage(Artwork::MinHover);
+    ASSERT_EQ(art.pixelColor(8, 8).alpha(), 255);
+    EXPECT_EQ(hover.pixelColor(8, 8), art.pixelColor(8, 8));
     QTest::mousePress(&minimise, Qt::RightButton, {}, QPoint(8, 8));
-    EXPECT_EQ(minimise.Face(), ImageFace::Pressed);
+    EXPECT_NE(minimise.Face(), hover);
+    EXPECT_NE(minimise.Face(), none);
     QTest::mouseRelease(&minimise, Qt::RightButton, {}, QPoint(8, 8));
-    EXPECT_EQ(minimise.Face(), ImageFace::None);
+    EXPECT_EQ(minimise.Face(), none);
     EXPECT_TRUE(dialogs.shown.empty()); // only the left button clicks
 
-    QTest::mouseMove(&window.Imclose(), QPoint(8, 8));
-    EXPECT_EQ(window.Imclose().Face(), ImageFace::Hover);
+    FormDrawn& close = window.Imclose();
+    const QImage closeNone = close.Face().copy();
+    QTest::mouseMove(&close, QPoint(8, 8));
+    EXPECT_NE(close.Face(), closeNone);
     QTest::mouseMove(&window.Label0(), QPoint(4, 4)); // a label keeps the hover
-    EXPECT_EQ(window.Imclose().Face(), ImageFace::Hover);
+    EXPECT_NE(close.Face(), closeNone);
     QTest::mouseMove(&window, QPoint(200, 100)); // the background resets it
-    EXPECT_EQ(window.Imclose().Face(), ImageFace::None);
+    EXPECT_EQ(close.Face(), closeNone);
 
     // Minimise without an armed shutdown explains itself.
     Click(minimise, Qt::LeftButton, QPoint(8, 8));

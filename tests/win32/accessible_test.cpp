@@ -187,9 +187,9 @@ TEST(WinButtonAccessible, ACheckBoxButtonReadsItsCheckAndItsNewCaption) {
     IAccessible* kept = nullptr;
     {
         LoneCheckButton lone;
-        ButtonWindow& button = *lone.button;
+        FormButton& button = *lone.button;
         Pump(lone.parent);
-        const Accessible object(button.Handle());
+        const Accessible object(lone.Handle());
         EXPECT_EQ(object.Role(), ROLE_SYSTEM_CHECKBUTTON);
         EXPECT_EQ(object.Name(), L"Auto");
         EXPECT_FALSE(object.State() & STATE_SYSTEM_CHECKED);
@@ -201,10 +201,9 @@ TEST(WinButtonAccessible, ACheckBoxButtonReadsItsCheckAndItsNewCaption) {
         Pump(lone.parent);
         EXPECT_EQ(object.Name(), L"Manual");
         const std::vector<std::pair<DWORD, HWND>> expected{
-            {EVENT_OBJECT_STATECHANGE, button.Handle()},
-            {EVENT_OBJECT_NAMECHANGE, button.Handle()}};
+            {EVENT_OBJECT_STATECHANGE, lone.Handle()}, {EVENT_OBJECT_NAMECHANGE, lone.Handle()}};
         EXPECT_EQ(announced, expected);
-        ASSERT_EQ(AccessibleObjectFromWindow(button.Handle(), OBJID_CLIENT, __uuidof(IAccessible),
+        ASSERT_EQ(AccessibleObjectFromWindow(lone.Handle(), OBJID_CLIENT, __uuidof(IAccessible),
                                              reinterpret_cast<void**>(&kept)),
                   S_OK);
     }

@@ -1,7 +1,7 @@
 // The Windows countdown dialog as the system sees it: above every window,
 // without a taskbar button of its own, its number stepping down every two
 // seconds of the real clock.
-#include "platform/win32/end_window.h"
+#include "power/end_form.h"
 #include "support/fake_controls.h"
 #include "support/fake_power.h"
 #include "win32/main_window_fixture.h"
@@ -13,17 +13,16 @@ using namespace tarvenel::win32::test;
 
 TEST(WinCountdown, OnTopWithoutATaskbarButtonAndStepsEveryTwoSeconds) {
     RegisterClassesOnce();
-    EndWindow::Register(Instance());
     HWND owner = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                  Instance(), nullptr);
     FakePowerRequester power;
     FakeDialogs dialogs;
     FakeTimer restore{1, false};
     CountdownLauncher launcher({power, dialogs}, [owner]() -> std::unique_ptr<CountdownDialog> {
-        auto window = std::make_unique<EndWindow>(Instance(), owner);
+        auto window = std::make_unique<WinForm>(Instance(), WinForm::Frame::Dialog, owner);
         if (!window->Create())
             return nullptr;
-        return window;
+        return std::make_unique<EndForm>(std::move(window));
     });
     launcher.SetRestoreTimer(restore);
     launcher.Show();

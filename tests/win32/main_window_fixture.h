@@ -9,12 +9,14 @@
 #include <memory>
 #include <uxtheme.h>
 
-#include "platform/win32/button_window.h"
+#include "button/form_button.h"
 #include "platform/win32/gdi_text_renderer.h"
-#include "platform/win32/image_window.h"
-#include "platform/win32/main_window.h"
+#include "platform/win32/icons.h"
+#include "platform/win32/native_form.h"
 #include "platform/win32/wide.h"
+#include "platform/win32/win_notify_icon.h"
 #include "platform/win32/win_services.h"
+#include "scheduler/main_form.h"
 #include "support/fake_services.h"
 
 namespace tarvenel::win32::test {
@@ -29,21 +31,30 @@ inline void RegisterClassesOnce() {
     static const bool registered = [] {
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
         InitCommonControlsEx(&controls);
-        MainWindow::Register(Instance());
-        ButtonWindow::Register(Instance());
-        ImageWindow::Register(Instance());
+        WinForm::Register(Instance());
         return true;
     }();
     (void)registered;
 }
 
-// The program's message loop, for a while.
+// The form behind one of the program's windows; null for another window.
+inline WinForm* FormOf(HWND window) {
+    wchar_t name[32] = {};
+    GetClassNameW(window, name, 32);
+    const bool ours = std::wstring_view(name).starts_with(L"Tarvenel.");
+    return ours ? reinterpret_cast<WinForm*>(GetWindowLongPtrW(window, GWLP_USERDATA)) : nullptr;
+}
+
+// The program's message loop, for a while: the window's keys go to its form
+// first, as they do in the program.
 inline void Pump(HWND dialogWindow, int milliseconds = 150) {
     const DWORD until = GetTickCount() + static_cast<DWORD>(milliseconds);
     do {
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (dialogWindow && IsWindow(dialogWindow) && IsDialogMessageW(dialogWindow, &msg))
+            const bool live = dialogWindow && IsWindow(dialogWindow);
+            WinForm* form = live ? FormOf(dialogWindow) : nullptr;
+            if (form ? form->PreTranslate(msg) : live && IsDialogMessageW(dialogWindow, &msg))
                 continue;
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
@@ -128,6 +139,18 @@ inline Shot TakeShot(HWND window) {
     return shot;
 }
 
+// Pixels of one line of text in the window's font.
+inline int TextWidth(HWND window, const std::wstring& text) {
+    HDC dc = GetDC(window);
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(window, dc);
+    return size.cx;
+}
+
 inline RECT RectIn(HWND control, HWND parent) {
     RECT r{};
     GetWindowRect(control, &r);
@@ -140,6 +163,38 @@ inline std::wstring TextOf(HWND window) {
     GetWindowTextW(window, text, 256);
     return text;
 }
+
+// The program's main window as the program makes it: its form on a Win32
+// window, with the real notification icon.
+class TestWindow {
+public:
+    explicit TestWindow(const SystemServices& services) : services_(services) {}
+    ~TestWindow() { Discard(); }
+
+    bool Create() {
+        if (!native_.Create())
+            return false;
+        icon_ = std::make_unique<WinNotifyIcon>(native_.Handle(), picture_.Get());
+        form_ = std::make_unique<MainForm>(native_, services_, *icon_, text_);
+        return true;
+    }
+    HWND Handle() const { return native_.Handle(); }
+    HWND Child(const char* name) const { return native_.Child(name); }
+    FrmMain& Frm() { return form_->Logic(); }
+    MainForm& Form() { return *form_; }
+    void Discard() {
+        if (form_)
+            form_->Discard();
+    }
+
+private:
+    SystemServices services_;
+    WinForm native_{Instance(), WinForm::Frame::Skinned};
+    GdiTextRenderer text_;
+    IconHandle picture_ = ArtworkIcon(Artwork::Icon32);
+    std::unique_ptr<WinNotifyIcon> icon_;
+    std::unique_ptr<MainForm> form_;
+};
 
 class WinMainWindow : public testing::Test {
 protected:
@@ -210,8 +265,8 @@ protected:
     FakeUrlOpener urls;
     FakeExit exit;
     WinScreen screen;
-    MainWindow window{Instance(), SystemServices{clock, dateText, settings, dialogs, startup,
-                                                 countdown, urls, exit, screen}};
+    TestWindow window{
+        SystemServices{clock, dateText, settings, dialogs, startup, countdown, urls, exit, screen}};
 };
 
 // A check-box button captioned "&Auto" on a window of its own, loaded from
@@ -219,19 +274,28 @@ protected:
 struct LoneCheckButton {
     LoneCheckButton() {
         RegisterClassesOnce();
-        parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 10, 10, 200, 80, nullptr,
-                                 nullptr, Instance(), nullptr);
+        native.Create();
+        const int id = host.Declare({"Lone", "", "", {150, 150, 1350, 450}, 0}, ControlKind::Drawn);
+        host.MakeAll();
         StoredButton stored = MainWindowButtons()[0];
         stored.properties.Write("Caption", std::string("&Auto"));
         stored.properties.Write("Mode", std::int64_t{1});
-        button->Create(parent, 10, RECT{10, 10, 100, 40}, container, stored, text);
+        button = std::make_unique<FormButton>(host, id, container, stored, text,
+                                              ButtonScreen{800, 600, kFormTwipsPerPixel}, dialogs);
+        native.SetPlace(kForm, {150, 150, 3000, 1200});
+        native.SetVisible(kForm, true); // with the focus nowhere, as on a plain window
+        parent = native.Handle();
     }
-    ~LoneCheckButton() { DestroyWindow(parent); }
+    ~LoneCheckButton() { host.Discard(); }
+    HWND Handle() const { return native.Child("Lone"); }
 
-    HWND parent = nullptr;
+    WinForm native{Instance(), WinForm::Frame::Skinned};
+    FormHost host{native};
     ButtonContainer container{0xFFFFFF};
     GdiTextRenderer text;
-    std::unique_ptr<ButtonWindow> button = std::make_unique<ButtonWindow>();
+    FakeDialogs dialogs;
+    std::unique_ptr<FormButton> button;
+    HWND parent = nullptr;
 };
 
 } // namespace tarvenel::win32::test

@@ -273,25 +273,28 @@ TEST_F(WinMainWindow, TypingIntoASelectorRunsNoHandler) {
 // Every way the system closes the window takes the icon away with it.
 TEST_F(WinMainWindow, ClosingOrTheSessionsEndRemovesTheIcon) {
     settings.Seed("MsgOK", "0");
-    Load({2026, 12, 7, 9, 0, 0});
-    auto iconThere = [&] {
-        NOTIFYICONDATAW data{};
-        data.cbSize = sizeof(data);
-        data.hWnd = Main();
-        data.uID = 1;
-        return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
-    };
-    SetWindowTextW(Child("Combo4"), L"10时");
-    Click(Child("XPButton1"));
-    ASSERT_TRUE(window.Frm().State().IsArmed);
-    ASSERT_TRUE(iconThere());
-    SendMessageW(Main(), WM_CLOSE, 0, 0);
-    EXPECT_FALSE(iconThere());
-    EXPECT_EQ(exit.ended, 1);
-    window.Frm().Immin_Click(); // armed still: back behind the icon
-    ASSERT_TRUE(iconThere());
-    SendMessageW(Main(), WM_ENDSESSION, TRUE, 0);
-    EXPECT_FALSE(iconThere());
+    clock.Set({2026, 12, 7, 9, 0, 0});
+    for (const UINT message : {WM_CLOSE, WM_ENDSESSION}) {
+        TestWindow armed{SystemServices{clock, dateText, settings, dialogs, startup, countdown,
+                                        urls, exit, screen}};
+        ASSERT_TRUE(armed.Create());
+        armed.Frm().Form_Load();
+        Pump(armed.Handle());
+        auto iconThere = [&] {
+            NOTIFYICONDATAW data{};
+            data.cbSize = sizeof(data);
+            data.hWnd = armed.Handle();
+            data.uID = 1;
+            return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+        };
+        SetWindowTextW(armed.Child("Combo4"), L"10时");
+        Click(armed.Child("XPButton1"));
+        ASSERT_TRUE(armed.Frm().State().IsArmed);
+        ASSERT_TRUE(iconThere());
+        SendMessageW(armed.Handle(), message, message == WM_ENDSESSION, 0);
+        EXPECT_FALSE(iconThere()) << message;
+    }
+    EXPECT_EQ(exit.ended, 2);
 }
 
 // The buttons draw with the theme's system colours, and follow a change of
@@ -326,7 +329,7 @@ TEST_F(WinMainWindow, TheButtonsFollowTheThemesSystemColours) {
 
 TEST(WinButtonWindow, AnAccessKeyTakesTheButtonsAccessKeyPathInEveryMode) {
     LoneCheckButton lone;
-    ButtonWindow& button = *lone.button;
+    FormButton& button = *lone.button;
     SetForegroundWindow(lone.parent);
     Pump(lone.parent);
     ASSERT_EQ(button.Model().Mode(), 1);

@@ -15,7 +15,7 @@ void ArmAhead(MainWindowHarness& h, CivilDateTime now, int ahead) {
     ASSERT_TRUE(h.frm.State().IsArmed);
 }
 
-TEST(ClockMonitor, FiresInTheTargetSecondNotBefore) {
+TEST(ClockTick, FiresInTheTargetSecondNotBefore) {
     MainWindowHarness h;
     ArmAhead(h, {2026, 12, 7, 10, 0, 0}, 40);
     h.RunClock(39);
@@ -33,7 +33,7 @@ TEST(ClockMonitor, FiresInTheTargetSecondNotBefore) {
     EXPECT_EQ(h.Label0.caption, "当前电脑时间：2026年12月7日10时0分40秒");
 }
 
-TEST(ClockMonitor, FiresAtMidnightAndAtTheEndOfTheYear) {
+TEST(ClockTick, FiresAtMidnightAndAtTheEndOfTheYear) {
     MainWindowHarness h;
     ArmAhead(h, {2026, 12, 31, 23, 59, 0}, 60);
     h.RunClock(59);
@@ -43,7 +43,7 @@ TEST(ClockMonitor, FiresAtMidnightAndAtTheEndOfTheYear) {
     EXPECT_EQ(h.Label0.caption, "当前电脑时间：2027年1月1日0时0分0秒");
 }
 
-TEST(ClockMonitor, APastTargetFiresOnTheFirstTickThatSeesIt) {
+TEST(ClockTick, APastTargetFiresOnTheFirstTickThatSeesIt) {
     MainWindowHarness h;
     ArmAhead(h, {2026, 12, 7, 10, 0, 0}, 40);
     h.clock.Advance(3 * 3600); // the machine slept through the target
@@ -51,7 +51,7 @@ TEST(ClockMonitor, APastTargetFiresOnTheFirstTickThatSeesIt) {
     EXPECT_EQ(h.countdown.shown, 1);
 }
 
-TEST(ClockMonitor, ClockSetBackKeepsWaiting) {
+TEST(ClockTick, ClockSetBackKeepsWaiting) {
     MainWindowHarness h;
     ArmAhead(h, {2026, 12, 7, 10, 0, 0}, 40);
     h.clock.Advance(-3600);
@@ -59,7 +59,7 @@ TEST(ClockMonitor, ClockSetBackKeepsWaiting) {
     EXPECT_EQ(h.countdown.shown, 0);
 }
 
-TEST(ClockMonitor, IdleTicksNeverFireAnOldTarget) {
+TEST(ClockTick, IdleTicksNeverFireAnOldTarget) {
     MainWindowHarness h;
     ArmAhead(h, {2026, 12, 7, 10, 0, 0}, 40);
     h.frm.CancelSchedule();
@@ -68,7 +68,7 @@ TEST(ClockMonitor, IdleTicksNeverFireAnOldTarget) {
     EXPECT_EQ(h.Label0.caption, "当前电脑时间：2026年12月7日10时2分0秒");
 }
 
-TEST(ClockMonitor, WholeRoadIdleArmedFiredRestored) {
+TEST(ClockTick, WholeRoadIdleArmedFiredRestored) {
     MainWindowHarness h;
     ArmAhead(h, {2026, 12, 7, 10, 0, 0}, 40);
     EXPECT_FALSE(h.form.visible);
@@ -94,7 +94,7 @@ TEST(ClockMonitor, WholeRoadIdleArmedFiredRestored) {
 
 // A countdown that ran out without shutting down leaves Timer1 stopped and no
 // restore pending. A new arming must still fire, and the clock must move.
-TEST(ClockMonitor, ArmingAfterAFailedShutdownStillFires) {
+TEST(ClockTick, ArmingAfterAFailedShutdownStillFires) {
     MainWindowHarness h;
     ArmAhead(h, {2026, 12, 7, 10, 0, 0}, 40);
     h.RunClock(40);

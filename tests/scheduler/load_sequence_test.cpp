@@ -7,7 +7,7 @@ namespace {
 
 constexpr CivilDateTime kSevenAm{2026, 12, 7, 7, 0, 0};
 
-TEST(Startup, EmptyStoreGivesTheDefaults) {
+TEST(LoadSequence, EmptyStoreGivesTheDefaults) {
     MainWindowHarness h;
     h.LoadAt({2026, 12, 6, 8, 5, 3});
 
@@ -35,7 +35,7 @@ TEST(Startup, EmptyStoreGivesTheDefaults) {
     EXPECT_FALSE(h.LbBR.caption.empty());
 }
 
-TEST(Startup, CentresTheWindowWithTruncatingHalves) {
+TEST(LoadSequence, CentresTheWindowWithTruncatingHalves) {
     MainWindowHarness h;
     h.screen.width = 1366 * 15 + 1;
     h.screen.height = 768 * 15;
@@ -57,7 +57,7 @@ TEST(Startup, CentresTheWindowWithTruncatingHalves) {
     EXPECT_EQ(right.surface.position, std::pair(right.frm.WinLeft(), right.frm.WinTop()));
 }
 
-TEST(Startup, MissingAndEmptyMsgOKDiffer) {
+TEST(LoadSequence, MissingAndEmptyMsgOKDiffer) {
     MainWindowHarness missing;
     missing.LoadAt(kSevenAm);
     EXPECT_EQ(missing.frm.State().MsgOKFlag, 1);
@@ -69,7 +69,7 @@ TEST(Startup, MissingAndEmptyMsgOKDiffer) {
     EXPECT_EQ(empty.Check2.value, 0);
 }
 
-TEST(Startup, RepairsTheDefaultTime) {
+TEST(LoadSequence, RepairsTheDefaultTime) {
     struct Case {
         const char* h;
         const char* m;
@@ -91,7 +91,7 @@ TEST(Startup, RepairsTheDefaultTime) {
     }
 }
 
-TEST(Startup, OtherFlagNumbersCountAsOff) {
+TEST(LoadSequence, OtherFlagNumbersCountAsOff) {
     MainWindowHarness h;
     h.settings.Seed("AutoOK", "2");
     h.settings.Seed("MsgOK", "40000"); // out of range: stays 0
@@ -103,7 +103,7 @@ TEST(Startup, OtherFlagNumbersCountAsOff) {
     EXPECT_EQ(h.frm.State().MsgOKFlag, 0);
 }
 
-TEST(Startup, CopiesThePresetDefaultTimeIntoTodaysTarget) {
+TEST(LoadSequence, CopiesThePresetDefaultTimeIntoTodaysTarget) {
     MainWindowHarness h;
     h.settings.Seed("GuDingTime", "1");
     h.settings.Seed("GuDingH", "8");
@@ -122,7 +122,7 @@ TEST(Startup, CopiesThePresetDefaultTimeIntoTodaysTarget) {
     EXPECT_EQ(h.frm.State().SetDay, 7);
 }
 
-TEST(Startup, AutomaticArmingOfAPastDefaultTimeIsRefused) {
+TEST(LoadSequence, AutomaticArmingOfAPastDefaultTimeIsRefused) {
     MainWindowHarness h;
     h.settings.Seed("GuDingTime", "1");
     h.settings.Seed("GuDingH", "8");
@@ -141,7 +141,7 @@ TEST(Startup, AutomaticArmingOfAPastDefaultTimeIsRefused) {
     EXPECT_EQ(h.focus, "XPButton1");
 }
 
-TEST(Startup, AutomaticArmingOfAFutureTargetHidesTheWindowAfterTheMessage) {
+TEST(LoadSequence, AutomaticArmingOfAFutureTargetHidesTheWindowAfterTheMessage) {
     MainWindowHarness h;
     h.settings.Seed("GuDingTime", "1");
     h.settings.Seed("GuDingH", "8");
@@ -162,7 +162,7 @@ TEST(Startup, AutomaticArmingOfAFutureTargetHidesTheWindowAfterTheMessage) {
     EXPECT_TRUE(h.notifyIcon.present);
 }
 
-TEST(Startup, AutomaticArmingWithoutTheMessageGoesStraightToTheIcon) {
+TEST(LoadSequence, AutomaticArmingWithoutTheMessageGoesStraightToTheIcon) {
     MainWindowHarness h;
     for (const auto& [key, value] :
          {std::pair{"GuDingTime", "1"}, {"GuDingH", "8"}, {"AutoOK", "1"}, {"MsgOK", "0"}})
@@ -174,7 +174,7 @@ TEST(Startup, AutomaticArmingWithoutTheMessageGoesStraightToTheIcon) {
     EXPECT_TRUE(h.notifyIcon.present);
 }
 
-TEST(Startup, TheFirstBoxShowsWhetherTheSystemStartsThisProgram) {
+TEST(LoadSequence, TheFirstBoxShowsWhetherTheSystemStartsThisProgram) {
     for (bool on : {true, false}) {
         MainWindowHarness h;
         h.startup.on = on;
@@ -183,7 +183,7 @@ TEST(Startup, TheFirstBoxShowsWhetherTheSystemStartsThisProgram) {
     }
 }
 
-TEST(Startup, AFailingStepIsSkippedAndTheRestRuns) {
+TEST(LoadSequence, AFailingStepIsSkippedAndTheRestRuns) {
     MainWindowHarness h;
     h.settings.throwReads = true;
     h.LoadAt(kSevenAm);
