@@ -2,6 +2,7 @@
 // The command line's side: what a run with arguments prints and how it ends.
 // Help, version and bad usage are answered here; everything else is asked of
 // the running copy over the front end's single-instance channel.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,15 +11,21 @@
 
 namespace tarvenel {
 
+// The front end's two primitives: reach the running copy, start a copy. The
+// waiting, the retries and their time limits are the client's.
 class CommandChannel {
 public:
     virtual ~CommandChannel() = default;
-    // One request to the running copy and its reply as it arrived; nothing
-    // when no copy could be reached.
-    virtual std::optional<std::string> Exchange(const std::string& request) = 0;
-    // Starts the program without arguments, detached, and waits until it can
-    // be reached; false when it could not be started or never answered.
-    virtual bool StartProgram() = 0;
+    // Whether a running copy answers the door now.
+    virtual bool Reachable() = 0;
+    // One request to the running copy and its reply as it arrived, waited
+    // for at most `timeoutMs`; nothing when no copy could be reached.
+    virtual std::optional<std::string> Exchange(const std::string& request, int timeoutMs) = 0;
+    // Starts the program without arguments, detached, and returns whether
+    // that copy still runs; null when it could not be started at all.
+    virtual std::function<bool()> StartCopy() = 0;
+    // Lets `ms` pass.
+    virtual void Pause(int ms) = 0;
 };
 
 // args: the arguments after the program's name, UTF-8, at least one.

@@ -21,6 +21,16 @@ namespace tarvenel {
 inline constexpr std::size_t kMaxRequestBytes = 512;
 inline constexpr std::size_t kMaxReplyBytes = 4096;
 
+// Time limits, in milliseconds. A request's bytes (or the reply sent back to
+// the asker) come at once; a client that sends nothing useful is dropped.
+inline constexpr int kRequestTimeoutMs = 5000;
+// The running copy answers from its event loop; a busy machine may hold it
+// up a while.
+inline constexpr int kReplyTimeoutMs = 60000;
+// How long a freshly started copy may take to come up, knocked on this often.
+inline constexpr int kStartTimeoutMs = 20000;
+inline constexpr int kStartPollMs = 100;
+
 // Exit codes of the command line.
 namespace exit_code {
 constexpr int kDone = 0;

@@ -12,17 +12,6 @@
 #include <memory>
 
 namespace tarvenel::qt {
-namespace {
-
-// A client that sends nothing useful is dropped after this long.
-constexpr int kRequestTimeoutMs = 5000;
-// The running copy answers at once, from its event loop; a busy machine may
-// hold it up a while.
-constexpr int kReplyTimeoutMs = 60000;
-// How long a freshly started copy may take to come up.
-constexpr int kStartTimeoutMs = 20000;
-
-} // namespace
 
 QString CommandSocketPath() {
     // Empty (no socket) rather than one in the root folder when there is no
@@ -63,7 +52,13 @@ void CommandServer::Accept() {
     }
 }
 
-std::optional<std::string> LocalSocketChannel::Exchange(const std::string& request) {
+bool LocalSocketChannel::Reachable() {
+    QLocalSocket probe;
+    probe.connectToServer(path_);
+    return probe.waitForConnected(200);
+}
+
+std::optional<std::string> LocalSocketChannel::Exchange(const std::string& request, int timeoutMs) {
     QLocalSocket socket;
     socket.connectToServer(path_);
     if (!socket.waitForConnected(1000))
@@ -72,7 +67,7 @@ std::optional<std::string> LocalSocketChannel::Exchange(const std::string& reque
     socket.waitForBytesWritten(1000);
     // The copy closes the connection after its reply.
     QByteArray reply;
-    QDeadlineTimer deadline(kReplyTimeoutMs);
+    QDeadlineTimer deadline(timeoutMs);
     while (reply.size() <= static_cast<qsizetype>(kMaxReplyBytes)) {
         reply += socket.readAll();
         if (socket.state() == QLocalSocket::UnconnectedState || deadline.hasExpired() ||
@@ -83,7 +78,7 @@ std::optional<std::string> LocalSocketChannel::Exchange(const std::string& reque
     return reply.toStdString();
 }
 
-bool LocalSocketChannel::StartProgram() {
+std::function<bool()> LocalSocketChannel::StartCopy() {
     QProcess program;
     program.setProgram(QCoreApplication::applicationFilePath());
     // Its output must not hold the caller's pipe open: a script reading ours
@@ -93,21 +88,12 @@ bool LocalSocketChannel::StartProgram() {
     program.setStandardErrorFile(QProcess::nullDevice());
     qint64 pid = 0;
     if (!program.startDetached(&pid))
-        return false;
-    QDeadlineTimer deadline(kStartTimeoutMs);
-    for (;;) {
-        // A copy that could not come up (no display) ends at once; one that
-        // found another copy starting at the same moment ends too, and that
-        // one answers.
-        const bool alive = ::kill(static_cast<pid_t>(pid), 0) == 0;
-        QLocalSocket probe;
-        probe.connectToServer(path_);
-        if (probe.waitForConnected(200))
-            return true;
-        if (!alive || deadline.hasExpired())
-            return false;
-        QThread::msleep(100);
-    }
+        return nullptr;
+    return [pid] { return ::kill(static_cast<pid_t>(pid), 0) == 0; };
+}
+
+void LocalSocketChannel::Pause(int ms) {
+    QThread::msleep(static_cast<unsigned long>(ms));
 }
 
 int RunFromTerminal(int argc, char* argv[]) {

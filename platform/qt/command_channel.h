@@ -34,8 +34,10 @@ private:
 class LocalSocketChannel : public CommandChannel {
 public:
     explicit LocalSocketChannel(QString path = CommandSocketPath()) : path_(std::move(path)) {}
-    std::optional<std::string> Exchange(const std::string& request) override;
-    bool StartProgram() override;
+    bool Reachable() override;
+    std::optional<std::string> Exchange(const std::string& request, int timeoutMs) override;
+    std::function<bool()> StartCopy() override;
+    void Pause(int ms) override;
 
 private:
     QString path_;

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <memory>
 #include <vector>
 
 #include "platform/win32/native_form.h"
@@ -16,10 +17,6 @@ namespace {
 constexpr ULONG_PTR kRequestTag = 0x54525651;
 constexpr ULONG_PTR kReplyTag = 0x54525641;
 constexpr wchar_t kReplyClass[] = L"Tarvenel.CommandReply";
-// The running copy answers at once, from its message loop; a busy machine
-// may hold it up a while.
-constexpr UINT kReplyTimeoutMs = 60000;
-constexpr DWORD kStartTimeoutMs = 20000;
 
 LRESULT Send(HWND to, HWND from, ULONG_PTR tag, const std::string& text, UINT timeoutMs,
              DWORD_PTR* result) {
@@ -118,11 +115,15 @@ LRESULT AnswerCopyData(const std::function<std::string(std::string_view)>& answe
                                                                : kMaxRequestBytes + 1);
     const std::string reply = answer(request);
     if (IsWindow(client))
-        Send(client, main, kReplyTag, reply, 5000, nullptr);
+        Send(client, main, kReplyTag, reply, kRequestTimeoutMs, nullptr);
     return TRUE;
 }
 
-std::optional<std::string> CopyDataChannel::Exchange(const std::string& request) {
+bool CopyDataChannel::Reachable() {
+    return RunningCopy() != nullptr;
+}
+
+std::optional<std::string> CopyDataChannel::Exchange(const std::string& request, int timeoutMs) {
     const HWND running = RunningCopy();
     if (!running)
         return std::nullopt;
@@ -136,14 +137,15 @@ std::optional<std::string> CopyDataChannel::Exchange(const std::string& request)
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&reply));
     // While this waits, the reply sent back to `window` is delivered.
     DWORD_PTR understood = FALSE;
-    const bool sent = Send(running, window, kRequestTag, request, kReplyTimeoutMs, &understood);
+    const bool sent =
+        Send(running, window, kRequestTag, request, static_cast<UINT>(timeoutMs), &understood);
     DestroyWindow(window);
     if (!sent && !IsWindow(running))
         return std::nullopt; // it ended meanwhile
     return reply;
 }
 
-bool CopyDataChannel::StartProgram() {
+std::function<bool()> CopyDataChannel::StartCopy() {
     const std::wstring path = RunningProgramPath();
     std::wstring commandLine = L"\"" + path + L"\"";
     STARTUPINFOW startup{};
@@ -152,19 +154,10 @@ bool CopyDataChannel::StartProgram() {
     // No handles are inherited: the copy must not hold the caller's pipe.
     if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS,
                         nullptr, nullptr, &startup, &process))
-        return false;
+        return nullptr;
     CloseHandle(process.hThread);
-    const DWORD start = GetTickCount();
-    bool found = false;
-    while (!(found = RunningCopy() != nullptr) && GetTickCount() - start < kStartTimeoutMs) {
-        // One that could not come up, or found another copy, has ended.
-        if (WaitForSingleObject(process.hProcess, 100) == WAIT_OBJECT_0) {
-            found = RunningCopy() != nullptr;
-            break;
-        }
-    }
-    CloseHandle(process.hProcess);
-    return found;
+    const std::shared_ptr<void> handle(process.hProcess, CloseHandle);
+    return [handle] { return WaitForSingleObject(handle.get(), 0) == WAIT_TIMEOUT; };
 }
 
 int RunFromTerminal() {

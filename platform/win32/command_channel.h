@@ -20,8 +20,10 @@ LRESULT AnswerCopyData(const std::function<std::string(std::string_view)>& answe
 
 class CopyDataChannel : public CommandChannel {
 public:
-    std::optional<std::string> Exchange(const std::string& request) override;
-    bool StartProgram() override;
+    bool Reachable() override;
+    std::optional<std::string> Exchange(const std::string& request, int timeoutMs) override;
+    std::function<bool()> StartCopy() override;
+    void Pause(int ms) override { Sleep(static_cast<DWORD>(ms)); }
 };
 
 // The program's arguments after its name, UTF-8.

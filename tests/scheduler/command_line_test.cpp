@@ -328,22 +328,33 @@ TEST(CommandAnswer, ACancelWhileAnArmingsBoxIsUpLeavesTheWindowIdle) {
 
 // The command line's side, over a channel in memory.
 struct FakeChannel : CommandChannel {
-    std::optional<std::string> Exchange(const std::string& request) override {
+    bool Reachable() override { return running != nullptr; }
+    std::optional<std::string> Exchange(const std::string& request, int timeoutMs) override {
         requests.push_back(request);
+        EXPECT_GE(timeoutMs, 10000); // a busy copy gets its time
         if (!running)
             return std::nullopt;
         return answers.empty() ? running->frm.AnswerRequest(request) : answers.front();
     }
-    bool StartProgram() override {
+    std::function<bool()> StartCopy() override {
         ++starts;
-        if (startable)
-            running = &started;
-        return startable;
+        if (!startable)
+            return nullptr;
+        return [this] {
+            // It comes up after a few knocks, or ends, or never answers.
+            if (++knocks == upAfter)
+                running = &started;
+            return !endsAt || knocks < endsAt;
+        };
     }
+    void Pause(int ms) override { paused += ms; }
+
     Running* running = nullptr;
     Running started;
     bool startable = true;
-    int starts = 0;
+    int upAfter = 3; // 0: never
+    int endsAt = 0;  // 0: never
+    int starts = 0, knocks = 0, paused = 0;
     std::deque<std::string> answers; // instead of the running copy's
     std::vector<std::string> requests;
 };
@@ -364,14 +375,27 @@ TEST(CommandClient, AnswersLocallyAsksTheCopyAndStartsOneToArm) {
     }
     EXPECT_EQ(channel.starts, 0);
 
+    // A copy that cannot start, ends before it answers, or never answers.
     channel.startable = false;
     EXPECT_EQ(RunCommandLine({"--in", "5m"}, channel).exitCode, 3);
     channel.startable = true;
+    channel.upAfter = 0;
+    channel.endsAt = 2;
+    EXPECT_EQ(RunCommandLine({"--in", "5m"}, channel).exitCode, 3);
+    EXPECT_LT(channel.paused, 1000); // no waiting on a copy that has ended
+    channel.endsAt = 0;
+    channel.knocks = channel.paused = 0;
+    EXPECT_EQ(RunCommandLine({"--in", "5m"}, channel).exitCode, 3);
+    EXPECT_GE(channel.paused, 15000); // a slow machine's copy gets its time
+    EXPECT_LE(channel.paused, 30000);
+
+    channel.upAfter = 3;
+    channel.knocks = 0;
     EXPECT_EQ(RunCommandLine({"--in", "5m"}, channel),
               (CommandReply{0, "armed 2026-12-07 18:05:00\n", ""}));
-    EXPECT_EQ(channel.starts, 2);
+    EXPECT_EQ(channel.starts, 4);
     EXPECT_EQ(RunCommandLine({"--status"}, channel).out, "armed 2026-12-07 18:05:00\n");
-    EXPECT_EQ(channel.starts, 2);
+    EXPECT_EQ(channel.starts, 4);
 
     channel.answers = {"HTTP/1.1 200 OK\n\n"}; // someone else's server
     EXPECT_EQ(RunCommandLine({"--status"}, channel).exitCode, 1);
