@@ -2,6 +2,7 @@
 # after the front end's harness (which gives `fail`), with `cli_program` set
 # to the command that runs the program (an array) and `cli_out` to a folder
 # for its output. Each check runs the real program as a second process.
+source "$(dirname "${BASH_SOURCE[0]}")/program_title.sh"
 
 # cli EXPECTED_CODE ARGS...: one run with a time limit; its output in $out
 # and $err (without carriage returns).
@@ -31,7 +32,7 @@ check_without_copy() {
     grep -q "^usage: '5d'" <<<"$err" || fail "bad usage said: $err"
     cli 2 --at 24:00
     cli 0 --version
-    [ "$out" = "Tarvenel 1.5.0" ] || fail "version: $out"
+    [ "$out" = "$(program_title)" ] || fail "version: $out"
     cli 0 --help
     grep -q '取消定时关机' <<<"$out" || fail "help: $out"
 }

@@ -2,6 +2,7 @@
 // dialog together, on a fake clock, with the launcher that loads the dialogs.
 #include <gtest/gtest.h>
 
+#include "app/version.h"
 #include "support/countdown_harness.h"
 #include "support/main_window_harness.h"
 
@@ -85,7 +86,7 @@ struct ShutdownRoad : testing::Test {
 
 TEST_F(ShutdownRoad, WithoutInputThePowerGoesOff22SecondsAfterFiring) {
     EXPECT_TRUE(m.notifyIcon.present);
-    EXPECT_EQ(m.notifyIcon.tip, "Tarvenel 1.5.0\r\n设定关机时间：2026年12月7日10时0分40秒");
+    EXPECT_EQ(m.notifyIcon.tip, TitleWithVersion() + "\r\n设定关机时间：2026年12月7日10时0分40秒");
     EXPECT_FALSE(m.form.visible);
 
     Advance(40);
@@ -189,7 +190,7 @@ TEST_F(ShutdownRoad, ASecondArmingCountsFromTenAgain) {
     m.frm.ArmSchedule();
     ASSERT_TRUE(m.frm.State().IsArmed);
     // The icon's tip names the new target.
-    EXPECT_EQ(m.notifyIcon.tip, "Tarvenel 1.5.0\r\n设定关机时间：2026年12月7日11时0分40秒");
+    EXPECT_EQ(m.notifyIcon.tip, TitleWithVersion() + "\r\n设定关机时间：2026年12月7日11时0分40秒");
     while (!Dialog() && now < 4000)
         Advance(1);
     ASSERT_NE(Dialog(), nullptr);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/version.h"
 #include "support/main_window_harness.h"
 
 namespace tarvenel::test {
@@ -105,7 +106,7 @@ TEST(Arming, ConfirmationShowsTheGeneralDateTextThenHides) {
     EXPECT_EQ(h.dialogs.shown[0].caption, "Tarvenel");
     ExpectArmed(h);
     EXPECT_FALSE(h.form.visible);
-    EXPECT_EQ(h.notifyIcon.tip, "Tarvenel 1.5.0\r\n设定关机时间：2026年12月7日18时30分5秒");
+    EXPECT_EQ(h.notifyIcon.tip, TitleWithVersion() + "\r\n设定关机时间：2026年12月7日18时30分5秒");
 }
 
 TEST(Arming, MidnightTargetShowsTheDateAlone) {

@@ -2,6 +2,7 @@
 
 #include <deque>
 
+#include "app/version.h"
 #include "scheduler/arming_text.h"
 #include "scheduler/command_client.h"
 #include "support/main_window_harness.h"
@@ -361,7 +362,8 @@ struct FakeChannel : CommandChannel {
 
 TEST(CommandClient, AnswersLocallyAsksTheCopyAndStartsOneToArm) {
     FakeChannel channel;
-    EXPECT_EQ(RunCommandLine({"--version"}, channel), (CommandReply{0, "Tarvenel 1.5.0\n", ""}));
+    EXPECT_EQ(RunCommandLine({"--version"}, channel),
+              (CommandReply{0, TitleWithVersion() + "\n", ""}));
     EXPECT_EQ(RunCommandLine({"--help"}, channel).out, CommandLineHelp());
     const CommandReply usage = RunCommandLine({"--in", "5d"}, channel);
     EXPECT_EQ(usage.exitCode, 2);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/version.h"
 #include "support/main_window_harness.h"
 
 namespace tarvenel::test {
@@ -23,7 +24,7 @@ TEST(LoadSequence, EmptyStoreGivesTheDefaults) {
     EXPECT_EQ(h.Combo9.items.back(), "59秒");
     EXPECT_EQ(h.Label0.caption, "当前电脑时间：2026年12月6日8时5分3秒");
     EXPECT_EQ(h.Label1.caption, "设定关机时间：2026年12月6日8时5分3秒");
-    EXPECT_EQ(h.form.caption, "Tarvenel 1.5.0");
+    EXPECT_EQ(h.form.caption, TitleWithVersion());
     EXPECT_TRUE(h.form.visible);
     EXPECT_EQ(h.form.width, 5640);
     EXPECT_EQ(h.form.height, 3240);

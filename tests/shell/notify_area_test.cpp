@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/version.h"
 #include "shell/tray_tip.h"
 #include "support/main_window_harness.h"
 
@@ -19,7 +20,7 @@ std::size_t Utf16Units(const std::string& text) {
 
 TEST(TrayTip, TitleVersionLineBreakAndTarget) {
     EXPECT_EQ(TrayTipText("设定关机时间：2026年12月7日0时0分0秒"),
-              "Tarvenel 1.5.0\r\n设定关机时间：2026年12月7日0时0分0秒");
+              TitleWithVersion() + "\r\n设定关机时间：2026年12月7日0时0分0秒");
 }
 
 TEST(TrayTip, LongTextIsCutToTheFieldOnCharacterBoundaries) {
@@ -43,8 +44,8 @@ TEST(TrayTip, LongTextIsCutToTheFieldOnCharacterBoundaries) {
 
 TEST(TrayTip, MalformedTextComesOutAsValidUtf8) {
     // A character cut short at the end, and stray continuation bytes.
-    EXPECT_EQ(TrayTipText("abc\xE4\xB8"), "Tarvenel 1.5.0\r\nabc\xEF\xBF\xBD");
-    EXPECT_EQ(TrayTipText("\x80\x80"), "Tarvenel 1.5.0\r\n\xEF\xBF\xBD\xEF\xBF\xBD");
+    EXPECT_EQ(TrayTipText("abc\xE4\xB8"), TitleWithVersion() + "\r\nabc\xEF\xBF\xBD");
+    EXPECT_EQ(TrayTipText("\x80\x80"), TitleWithVersion() + "\r\n\xEF\xBF\xBD\xEF\xBF\xBD");
 }
 
 struct NotifyArea : testing::Test {

@@ -25,7 +25,6 @@ new_prefix "$name"
 start_display
 DRY_RUN=$E2E_DIR/$name.dry-run
 rm -f "$DRY_RUN"
-main_title='Tarvenel 1.5.0'
 dialog_title='正在准备关机…'
 
 seed_settings MsgOK=0

@@ -14,7 +14,7 @@ rm -f "$DRY_RUN"
 export TARVENEL_DRY_RUN=$(windows_path_of "$DRY_RUN")
 cli_program=(wine "$EXE")
 cli_out=$(mktemp -d "$E2E_DIR/command-line.XXXXXX")
-main='Tarvenel 1.5.0'
+main=$main_title
 dialog='正在准备关机…'
 countdown_up() { wait_for 40 has_visible_window "$dialog"; }
 

@@ -32,12 +32,12 @@ if [ "$MODE" = real-exit ]; then
 else
     start_program "TARVENEL_DRY_RUN=$(windows_path_of "$DRY_RUN")"
 fi
-wait_for 60 has_window 'Tarvenel 1.5.0' || fail "the main window did not appear"
+wait_for 60 has_window "$main_title" || fail "the main window did not appear"
 lead=$((target - $(date +%s)))
 [ $lead -ge 30 ] || fail "the program took too long to start (target only ${lead}s ahead)"
 # Armed at once: the window goes behind the notification icon. Had the icon
 # been refused, the window would say so and stay in the taskbar.
-wait_for 20 no_visible_window 'Tarvenel 1.5.0' || fail "the armed window stayed on screen"
+wait_for 20 no_visible_window "$main_title" || fail "the armed window stayed on screen"
 # A box about the arming would have come before the window went.
 no_visible_window Tarvenel || fail "a message appeared after arming"
 
@@ -48,13 +48,13 @@ if [ "$MODE" = dry-run ]; then
     wait_for 10 has_visible_window 'Wine System Tray' || fail "no notification icon"
     window_geometry "$(visible_window_of 'Wine System Tray')"
     xdotool mousemove $((X + 12)) $((Y + 31)) click 1
-    wait_for 10 has_visible_window 'Tarvenel 1.5.0' || fail "the icon did not bring the window back"
+    wait_for 10 has_visible_window "$main_title" || fail "the icon did not bring the window back"
     settle
-    window_geometry "$(visible_window_of 'Tarvenel 1.5.0')"
+    window_geometry "$(visible_window_of "$main_title")"
     [ "$X,$Y,$WIDTH,$HEIGHT" = "324,276,376,216" ] ||
         fail "at 120 dpi the window is ${WIDTH}x$HEIGHT at $X,$Y, not centred 376x216"
-    click_at "$(visible_window_of 'Tarvenel 1.5.0')" 342 13
-    wait_for 10 no_visible_window 'Tarvenel 1.5.0' || fail "minimising did not hide the armed window"
+    click_at "$(visible_window_of "$main_title")" 342 13
+    wait_for 10 no_visible_window "$main_title" || fail "minimising did not hide the armed window"
 fi
 
 wait_for $((lead + 10)) has_visible_window "$dialog" || fail "no countdown dialog at the target"
@@ -79,7 +79,7 @@ dry-run)
     # them, closes the dialog.
     xdotool key Return space KP_Enter Escape
     wait_for 10 eval '! has_window 正在关机…' || fail "Escape did not close the fired dialog"
-    wait_for 10 has_visible_window 'Tarvenel 1.5.0' || fail "Escape did not bring the main window back"
+    wait_for 10 has_visible_window "$main_title" || fail "Escape did not bring the main window back"
     [ "$(tr -d '\r' <"$DRY_RUN")" = 'ForcePowerOff 13' ] || fail "more power requests: $(cat "$DRY_RUN")"
     ;;
 keyboard)

@@ -17,7 +17,6 @@ lane_pids=$E2E_DIR/hostile.lane-pids.$$
 : >"$lane_pids"
 trap 'while read -r pid; do kill "$pid" 2>/dev/null || true; done <"$lane_pids"; rm -f "$lane_pids"; cleanup' EXIT
 ensure_template_prefix
-main_title='Tarvenel 1.5.0'
 
 dry_run() {
     local box target

@@ -10,8 +10,8 @@ start_display
 seed_settings MsgOK=0
 
 start_program
-wait_for 60 has_visible_window 'Tarvenel 1.5.0' || fail "the main window did not appear"
-main=$(visible_window_of 'Tarvenel 1.5.0')
+wait_for 60 has_visible_window "$main_title" || fail "the main window did not appear"
+main=$(visible_window_of "$main_title")
 settle
 window_geometry "$main"
 [ "$WIDTH" = 376 ] && [ "$HEIGHT" = 216 ] || fail "window is ${WIDTH}x$HEIGHT, not 376x216"
@@ -49,7 +49,7 @@ settle # the hover look painted
 import -silent -window root "$E2E_DIR/options-hover.png"
 click_at "$main" 100 115
 answer_message Return
-has_visible_window 'Tarvenel 1.5.0' || fail "the refused arming hid the window"
+has_visible_window "$main_title" || fail "the refused arming hid the window"
 
 # Check1 (start with Windows) writes the program's path, padded with NULs.
 click_at "$main" 23 146
@@ -67,13 +67,13 @@ length=$(($(printf '%s' "$path" | sed 's/\\\\/\\/g' | wc -c) + nuls + 1))
 # Started again, the program finds its entry: Check1 is ticked, and a click
 # switches it off, which empties the value but keeps it.
 start_program
-wait_for 60 has_visible_window 'Tarvenel 1.5.0' || fail "the main window did not come back"
-main=$(visible_window_of 'Tarvenel 1.5.0')
+wait_for 60 has_visible_window "$main_title" || fail "the main window did not come back"
+main=$(visible_window_of "$main_title")
 settle
 
 # A second copy ends at once and shows nothing.
 limit 30 wine "$EXE" >/dev/null 2>&1 || fail "the second copy did not end by itself"
-[ "$(xdotool search --name '^Tarvenel 1.5.0$' | wc -l)" = 1 ] || fail "a second main window appeared"
+[ "$(xdotool search --name "^$main_title\$" | wc -l)" = 1 ] || fail "a second main window appeared"
 
 click_at "$main" 23 146
 answer_message Return

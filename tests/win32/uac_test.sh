@@ -27,8 +27,8 @@ log=$E2E_DIR/uac.log
 start_standin() {
     limit 300 wine "$STANDIN" "$1" "$exe" >>"$log" 2>&1 &
     PROGRAM_PID=$!
-    wait_for 60 has_visible_window 'Tarvenel 1.5.0' || fail "$1: the main window did not appear"
-    main=$(visible_window_of 'Tarvenel 1.5.0')
+    wait_for 60 has_visible_window "$main_title" || fail "$1: the main window did not appear"
+    main=$(visible_window_of "$main_title")
     settle
     window_geometry "$main"
 }

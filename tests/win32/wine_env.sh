@@ -10,6 +10,8 @@ last_error=
 trap 'last_error="line $LINENO: $BASH_COMMAND"' ERR
 
 SOURCE_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+source "$SOURCE_DIR/tests/e2e/program_title.sh"
+main_title=$(program_title)
 E2E_DIR=$BUILD_DIR/e2e
 TEMPLATE_PREFIX=$E2E_DIR/template-prefix
 EXE=$BUILD_DIR/platform/win32/tarvenel.exe

@@ -19,6 +19,16 @@ import sys
 import tempfile
 import time
 
+
+def program_title():
+    """The main window's title: the name and the project's one version."""
+    root = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..")
+    with open(os.path.join(root, "CMakeLists.txt"), encoding="utf-8") as cmake:
+        for line in cmake:
+            if line.startswith("project(Tarvenel VERSION "):
+                return "Tarvenel " + line.split()[2]
+    raise SystemExit("FAIL: no project version in CMakeLists.txt")
+
 program = sys.argv[1]
 work = tempfile.mkdtemp(prefix="tarvenel-a11y.")
 processes = []
@@ -178,7 +188,7 @@ try:
     app = wait_for("the program did not show on the accessibility bus", 20, application)
     main = wait_for("no main window", 10, lambda: next(
         (n for n, _ in tree(app) if n.getRole() == pyatspi.ROLE_FRAME and showing(n)), None))
-    if main.name != "Tarvenel 1.5.0":
+    if main.name != program_title():
         fail("the main window is named %r" % main.name)
 
     print("== every control of the main window")
