@@ -167,8 +167,6 @@ public:
     void Form_QueryUnload() { notifyArea_.RemoveIcon(); }  // the icon goes with the window
 
     const ScheduleState& State() const { return state_; }
-    int WinLeft() const { return frame_.Position().left; }
-    int WinTop() const { return frame_.Position().top; }
 
 private:
     enum class Verdict { Accepted, Invalid, TooSoon };

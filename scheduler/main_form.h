@@ -22,7 +22,6 @@ public:
     FormHost& Host() { return host_; }
     Timer& RestoreTimer() { return *timer2_; } // Timer2, which a cancelled countdown starts
     XPButton& Button(int number) { return buttons_.at(number - 1)->Model(); }
-    const Bitmap& ButtonFace(int number) const { return buttons_.at(number - 1)->Face(); }
     // The window goes without running any more handlers (the program ends).
     void Discard() { host_.Discard(); }
 

@@ -48,7 +48,6 @@ public:
 
     MainForm& Main() { return main_; }
     CountdownLauncher& Countdown() { return countdown_; }
-    bool Ending() const { return ending_; }
 
 private:
     // Yes to the exit question, or the window closed: the countdown dialog

@@ -28,7 +28,6 @@ public:
     // tick or a time line: the left button moves the window.
     void MouseDown(int button) { DragOnMouseDown(button, mover_); }
 
-    const WindowPosition& Position() const { return position_; } // twips
 
 private:
     Form& form_;
