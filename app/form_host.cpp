@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/caret_timeout.h"
+#include "app/form_views.h"
 #include "app/second_rhythm.h"
 
 namespace tarvenel {
@@ -41,132 +42,6 @@ struct FormHost::HostTimer : Timer {
     Rhythm rhythm;
     std::function<void()> tick;
     bool enabled = false;
-};
-
-// The control views the forms' logic holds, over the native surface.
-class FormHost::Views {
-public:
-    class LabelView : public Label {
-    public:
-        LabelView(FormHost& host, int id) : host_(host), id_(id) {}
-        std::string Caption() const override { return host_.native_.Text(id_); }
-        void SetCaption(const std::string& text) override {
-            // No text is lost when the user's font is wider than the form's.
-            const Control& c = host_.At(id_);
-            if (c.widthRule != LabelWidth::Fixed) {
-                int needed = host_.native_.TextWidth(id_, text);
-                if (c.widthRule == LabelWidth::GrowToText)
-                    needed = std::max(needed, c.spec.place.width);
-                TwipsRect place = host_.native_.Place(id_);
-                if (place.width != needed) {
-                    place.width = needed;
-                    host_.native_.SetPlace(id_, place);
-                }
-            }
-            host_.native_.SetText(id_, text);
-        }
-        int Width() const override { return host_.native_.Place(id_).width; }
-        int Height() const override { return host_.native_.Place(id_).height; }
-
-    private:
-        FormHost& host_;
-        int id_;
-    };
-
-    class ListView : public ComboBox {
-    public:
-        ListView(NativeForm& native, int id) : n_(native), id_(id) {}
-        void Clear() override { n_.ClearEntries(id_); }
-        void AddItem(const std::string& text) override { n_.AddEntry(id_, text); }
-        void RemoveItem(int index) override { n_.RemoveEntry(id_, index); }
-        int ListCount() const override { return n_.EntryCount(id_); }
-        std::string List(int index) const override { return n_.Entry(id_, index); }
-        int ListIndex() const override {
-            const std::string text = n_.Text(id_);
-            for (int i = 0, count = n_.EntryCount(id_); i < count; ++i)
-                if (n_.Entry(id_, i) == text)
-                    return i;
-            return -1;
-        }
-        std::string Text() const override { return n_.Text(id_); }
-        void SetText(const std::string& text) override { n_.SetText(id_, text); }
-        bool Enabled() const override { return n_.Enabled(id_); }
-        void SetEnabled(bool enabled) override { n_.SetEnabled(id_, enabled); }
-
-    private:
-        NativeForm& n_;
-        int id_;
-    };
-
-    // A check box's size is in the units of its mouse events: pixels.
-    class CheckView : public CheckBox {
-    public:
-        CheckView(NativeForm& native, int id) : n_(native), id_(id) {}
-        int Value() const override { return n_.Checked(id_) ? 1 : 0; }
-        void SetValue(int value) override { n_.SetChecked(id_, value == 1); }
-        int Width() const override { return TwipsToPixels(n_.Place(id_).width); }
-        int Height() const override { return TwipsToPixels(n_.Place(id_).height); }
-
-    private:
-        NativeForm& n_;
-        int id_;
-    };
-
-    class ButtonView : public CommandButton {
-    public:
-        ButtonView(NativeForm& native, int id) : n_(native), id_(id) {}
-        std::string Caption() const override { return n_.Text(id_); }
-        void SetCaption(const std::string& text) override { n_.SetText(id_, text); }
-        bool Enabled() const override { return n_.Enabled(id_); }
-        void SetEnabled(bool enabled) override {
-            // A disabled button passes the focus to nobody: the form keeps
-            // it, so that the form's own keys (Escape) still arrive.
-            if (!enabled && n_.Focused(id_))
-                n_.Focus(kForm);
-            n_.SetEnabled(id_, enabled);
-        }
-        void SetFocus() override { n_.Focus(id_); }
-
-    private:
-        NativeForm& n_;
-        int id_;
-    };
-
-    class PictureView : public Picture {
-    public:
-        PictureView(NativeForm& native, int id) : n_(native), id_(id) {}
-        bool Visible() const override { return n_.Visible(id_); }
-        void SetVisible(bool visible) override { n_.SetVisible(id_, visible); }
-
-    private:
-        NativeForm& n_;
-        int id_;
-    };
-
-    class ImageView : public ImageButton {
-    public:
-        ImageView(FormHost& host, int id, Bitmap hover, Bitmap pressed)
-            : host_(host), id_(id), hover_(std::move(hover)), pressed_(std::move(pressed)) {}
-        void ShowFace(ImageFace face) override {
-            host_.ShowPicture(id_, face == ImageFace::Hover     ? hover_
-                                   : face == ImageFace::Pressed ? pressed_
-                                                                : none_);
-        }
-
-    private:
-        FormHost& host_;
-        int id_;
-        Bitmap hover_;
-        Bitmap pressed_;
-        Bitmap none_;
-    };
-
-    std::map<int, std::unique_ptr<Label>> labels;
-    std::map<int, std::unique_ptr<ComboBox>> lists;
-    std::map<int, std::unique_ptr<CheckBox>> checks;
-    std::map<int, std::unique_ptr<CommandButton>> buttons;
-    std::map<int, std::unique_ptr<Picture>> pictures;
-    std::map<int, std::unique_ptr<ImageButton>> images;
 };
 
 FormHost::FormHost(NativeForm& native) : native_(native), views_(std::make_unique<Views>()) {
@@ -236,49 +111,6 @@ void FormHost::MakeAll() {
         });
         StartTimer(caretTimer_, kCaretBlinkTimeoutMs);
     }
-}
-
-Label& FormHost::LabelView(int control) {
-    auto& view = views_->labels[control];
-    if (!view)
-        view = std::make_unique<Views::LabelView>(*this, control);
-    return *view;
-}
-
-ComboBox& FormHost::ListView(int control) {
-    auto& view = views_->lists[control];
-    if (!view)
-        view = std::make_unique<Views::ListView>(native_, control);
-    return *view;
-}
-
-CheckBox& FormHost::CheckView(int control) {
-    auto& view = views_->checks[control];
-    if (!view)
-        view = std::make_unique<Views::CheckView>(native_, control);
-    return *view;
-}
-
-CommandButton& FormHost::ButtonView(int control) {
-    auto& view = views_->buttons[control];
-    if (!view)
-        view = std::make_unique<Views::ButtonView>(native_, control);
-    return *view;
-}
-
-Picture& FormHost::PictureView(int control) {
-    auto& view = views_->pictures[control];
-    if (!view)
-        view = std::make_unique<Views::PictureView>(native_, control);
-    return *view;
-}
-
-ImageButton& FormHost::ImageView(int control, Bitmap hover, Bitmap pressed) {
-    auto& view = views_->images[control];
-    if (!view)
-        view = std::make_unique<Views::ImageView>(*this, control, std::move(hover),
-                                                  std::move(pressed));
-    return *view;
 }
 
 void FormHost::SetBackground(Bitmap background) {
@@ -501,85 +333,6 @@ void FormHost::Discard() {
     for (auto& timer : timers_)
         timer->SetEnabled(false);
     native_.Close();
-}
-
-// --- The window
-
-std::string FormHost::FormWindow::Caption() const {
-    return host_.native_.Text(kForm);
-}
-
-void FormHost::FormWindow::SetCaption(const std::string& text) {
-    host_.native_.SetText(kForm, text);
-}
-
-void FormHost::FormWindow::Show() {
-    // A window that appears is placed, shaped and painted before it is
-    // seen, with the keyboard on its first stop; one already on screen
-    // stays where the user dragged it.
-    NativeForm& n = host_.native_;
-    const bool minimised = n.State() == WindowState::Minimised;
-    const bool appearing = minimised || !n.Visible(kForm);
-    if (appearing && !minimised && host_.resize_)
-        host_.resize_();
-    if (minimised)
-        n.SetState(WindowState::Normal); // the state change runs the resize
-    else
-        n.SetVisible(kForm, true);
-    if (appearing && host_.firstStop_ >= 0 && !n.Focused(kForm))
-        n.Focus(host_.firstStop_);
-}
-
-void FormHost::FormWindow::Hide() {
-    host_.native_.SetVisible(kForm, false);
-}
-
-void FormHost::FormWindow::Restore() {
-    NativeForm& n = host_.native_;
-    if (n.State() == WindowState::Minimised)
-        n.SetState(WindowState::Normal);
-    else
-        n.SetVisible(kForm, true);
-}
-
-bool FormHost::FormWindow::Visible() const {
-    return host_.native_.Visible(kForm);
-}
-
-void FormHost::FormWindow::SetWindowState(WindowState state) {
-    if (state != WindowState::Maximised)
-        host_.native_.SetState(state);
-}
-
-void FormHost::FormWindow::SetSize(int widthTwips, int heightTwips) {
-    TwipsRect place = host_.native_.Place(kForm);
-    place.width = widthTwips;
-    place.height = heightTwips;
-    host_.native_.SetPlace(kForm, place);
-}
-
-int FormHost::FormWindow::Width() const {
-    const NativeForm& n = host_.native_;
-    return n.State() == WindowState::Minimised ? 0 : n.Place(kForm).width;
-}
-
-int FormHost::FormWindow::Height() const {
-    const NativeForm& n = host_.native_;
-    return n.State() == WindowState::Minimised ? 0 : n.Place(kForm).height;
-}
-
-void FormHost::FormWindow::Unload() {
-    if (host_.unloaded_ || host_.discarded_)
-        return;
-    host_.unloaded_ = true;
-    if (host_.unload_)
-        host_.unload_();
-    if (!host_.discarded_)
-        host_.Discard();
-}
-
-void FormHost::FormWindow::SetAlwaysOnTop(bool onTop) {
-    host_.native_.SetAlwaysOnTop(onTop);
 }
 
 } // namespace tarvenel

@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDateTime>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -423,30 +422,6 @@ void QtForm::SetAccessKey(int control, char key) {
         if (Enabled(control))
             Send({control, FormEventKind::Clicked});
     });
-}
-
-// --- Timers
-
-void QtForm::StartTimer(int timer, int ms) {
-    auto& t = timers_[timer];
-    if (!t) {
-        t = std::make_unique<QTimer>();
-        t->setSingleShot(true);
-        t->setTimerType(Qt::PreciseTimer);
-        connect(t.get(), &QTimer::timeout, this, [this, timer] {
-            Send({kForm, FormEventKind::Timer, 0, 0, 0, 0, timer});
-        });
-    }
-    t->start(ms);
-}
-
-void QtForm::StopTimer(int timer) {
-    if (const auto found = timers_.find(timer); found != timers_.end())
-        found->second->stop();
-}
-
-long long QtForm::NowMs() const {
-    return QDateTime::currentMSecsSinceEpoch();
 }
 
 // --- The window

@@ -15,6 +15,8 @@ import sys
 
 from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
 
+from pixel_art import SMALL_POWER_GLYPH, make_hand_cursor, put_pixels
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 S = 4  # supersampling factor
 
@@ -336,30 +338,6 @@ def make_icon16():
     return put_pixels(down(img), (9, 9), SMALL_POWER_GLYPH, WHITE)
 
 
-# The power symbol for a 9 px badge, set pixel by pixel (digits are opacity in
-# tenths, 'W' fully opaque): at this size a drawn ring only blurs.
-SMALL_POWER_GLYPH = [
-    "  W  ",
-    "5 W 5",
-    "W W W",
-    "W   W",
-    "7WWW7",
-]
-
-
-def put_pixels(img, origin, rows, colour):
-    px = img.load()
-    ox, oy = origin
-    for y, row in enumerate(rows):
-        for x, ch in enumerate(row):
-            if ch == " ":
-                continue
-            a = 1.0 if ch == "W" else int(ch) / 10
-            r, g, b, al = px[ox + x, oy + y]
-            px[ox + x, oy + y] = lerp((r, g, b), colour, a) + (al,)
-    return img
-
-
 def make_countdown_icon():
     n = 16 * S
     img = shaded_disc((n, n), (0, 0, n - 1, n - 1), POWER_RED_LIGHT, POWER_RED, POWER_RED_DARK)
@@ -395,59 +373,6 @@ def make_tick():
     out.paste(edge, (0, 0), body)
     out.paste(fill, (0, 0), inner)
     return down(out)
-
-
-# --- hand cursor --------------------------------------------------------------------
-# Drawn pixel by pixel: a cursor is read at 1:1 and wants hard edges.
-# '#' black outline, '.' white fill, ' ' transparent. The fingertip's first
-# white pixel is (6, 2), the hot spot.
-HAND = [
-    "                                ",
-    "     ###                        ",
-    "    #...#                       ",
-    "    #...#                       ",
-    "    #...#                       ",
-    "    #...#                       ",
-    "    #...#                       ",
-    "    #...####                    ",
-    "    #...#...###                 ",
-    "    #...#...#..###              ",
-    "    #...#...#..#..#             ",
-    " ## #...#...#..#..#             ",
-    "#..##...#...#..#..#             ",
-    "#...#.............#             ",
-    "#....#............#             ",
-    " #...#............#             ",
-    " #................#             ",
-    "  #...............#             ",
-    "  #...............#             ",
-    "   #.............#              ",
-    "   #.............#              ",
-    "    #...........#               ",
-    "    #...........#               ",
-    "     #.........#                ",
-    "     ###########                ",
-    "     #.........#                ",
-    "     ###########                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-]
-
-
-def make_hand_cursor():
-    img = Image.new("RGBA", (32, 32), (0, 0, 0, 0))
-    px = img.load()
-    for y, row in enumerate(HAND):
-        assert len(row) == 32, y
-        for x, ch in enumerate(row):
-            if ch == "#":
-                px[x, y] = (0, 0, 0, 255)
-            elif ch == ".":
-                px[x, y] = (255, 255, 255, 255)
-    return img
 
 
 # --- previews -----------------------------------------------------------------------

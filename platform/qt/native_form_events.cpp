@@ -1,15 +1,43 @@
+#include "platform/qt/native_form.h"
+
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "platform/qt/form_widgets.h"
 #include "platform/qt/input.h"
-#include "platform/qt/native_form.h"
 
-// The Qt form's input: the window's and its widgets' events turned into the
-// core's, and the window's own painting.
+// The Qt form's events: its widgets' input, its timers and the window's own
+// painting and state, turned into the core's events.
 namespace tarvenel::qt {
+
+// --- Timers
+
+void QtForm::StartTimer(int timer, int ms) {
+    auto& t = timers_[timer];
+    if (!t) {
+        t = std::make_unique<QTimer>();
+        t->setSingleShot(true);
+        t->setTimerType(Qt::PreciseTimer);
+        connect(t.get(), &QTimer::timeout, this, [this, timer] {
+            Send({kForm, FormEventKind::Timer, 0, 0, 0, 0, timer});
+        });
+    }
+    t->start(ms);
+}
+
+void QtForm::StopTimer(int timer) {
+    if (const auto found = timers_.find(timer); found != timers_.end())
+        found->second->stop();
+}
+
+long long QtForm::NowMs() const {
+    return QDateTime::currentMSecsSinceEpoch();
+}
+
+// --- Input
 
 bool QtForm::Key(int control, QKeyEvent* event) {
     const int key = VirtualKeyOf(event->key());
