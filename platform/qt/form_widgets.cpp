@@ -40,7 +40,10 @@ void FormLabel::paintEvent(QPaintEvent* event) {
     painter.strokePath(path, QPen(colour, info.pixelSize() / 24.0));
 }
 
-FormList::FormList(QWidget* parent) : QComboBox(parent) {
+FormList::FormList(QWidget* parent, const QRect& place) : QComboBox(parent) {
+    // Placed first: a list without a size of its own measures all it could
+    // show to find one when it becomes editable.
+    setGeometry(place);
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr); // typed text stays as typed

@@ -36,7 +36,7 @@ protected:
 // Typed text is never a choice, not even on Enter or when the user leaves.
 class FormList : public QComboBox {
 public:
-    explicit FormList(QWidget* parent);
+    FormList(QWidget* parent, const QRect& place);
     void ShowText(const QString& text);
 };
 

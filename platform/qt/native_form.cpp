@@ -135,7 +135,7 @@ void QtForm::Make(int control, const ControlSpec& spec) {
         break;
     }
     case ControlKind::List: {
-        auto* list = new FormList(this);
+        auto* list = new FormList(this, PixelRect(spec.place));
         list->setEditText(ToQt(spec.text));
         connect(list, &QComboBox::activated, this, [this, control] {
             Send({control, FormEventKind::Chosen});
@@ -331,8 +331,13 @@ void QtForm::AddEntry(int control, const std::string& text) {
     auto* list = static_cast<FormList*>(Widget(control));
     QSignalBlocker block(list);
     const QString field = list->currentText();
-    list->addItem(ToQt(text));
-    list->ShowText(field);
+    const QString entry = ToQt(text);
+    list->addItem(entry);
+    // The field keeps its text. Laying it out again for every entry of a
+    // long list costs the first window dearly, so only when the entry moved
+    // it (the first one does) or is the one it shows.
+    if (entry == field || list->currentText() != field)
+        list->ShowText(field);
 }
 
 void QtForm::RemoveEntry(int control, int index) {
@@ -340,7 +345,8 @@ void QtForm::RemoveEntry(int control, int index) {
     QSignalBlocker block(list);
     const QString field = list->currentText();
     list->removeItem(index);
-    list->ShowText(field);
+    if (list->currentText() != field)
+        list->ShowText(field);
 }
 
 int QtForm::EntryCount(int control) const {
