@@ -114,8 +114,24 @@ void FormHost::MakeAll() {
 }
 
 void FormHost::SetBackground(Bitmap background) {
-    background_ = std::move(background);
-    native_.ShowFace(kForm, background_);
+    // The native window keeps the background it shows; the host keeps only
+    // what lies under each picture, the window's size twice over is too
+    // much for a tray utility.
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        Control& c = controls_[i];
+        if (!c.picture)
+            continue;
+        const TwipsRect place = native_.Place(static_cast<int>(i));
+        const int left = TwipsToPixels(place.left);
+        const int top = TwipsToPixels(place.top);
+        c.under =
+            Bitmap(TwipsToPixels(place.width), TwipsToPixels(place.height), PixelFromRgb(0xFFFFFF));
+        for (int y = 0; y < c.under.Height(); ++y)
+            for (int x = 0; x < c.under.Width(); ++x)
+                if (background.Contains(left + x, top + y))
+                    c.under.Set(x, y, background.At(left + x, top + y));
+    }
+    native_.ShowFace(kForm, background);
     for (std::size_t i = 0; i < controls_.size(); ++i)
         if (controls_[i].picture)
             ShowComposed(static_cast<int>(i));
@@ -132,14 +148,10 @@ void FormHost::ShowComposed(int control) {
     // Straight alpha over the background, rounded to the nearest.
     const Control& c = At(control);
     const TwipsRect place = native_.Place(control);
-    const int left = TwipsToPixels(place.left);
-    const int top = TwipsToPixels(place.top);
     Bitmap shown(TwipsToPixels(place.width), TwipsToPixels(place.height), PixelFromRgb(0xFFFFFF));
     for (int y = 0; y < shown.Height(); ++y)
         for (int x = 0; x < shown.Width(); ++x) {
-            Pixel under = background_.Contains(left + x, top + y)
-                              ? background_.At(left + x, top + y)
-                              : shown.At(x, y);
+            Pixel under = c.under.Contains(x, y) ? c.under.At(x, y) : shown.At(x, y);
             if (c.face.Contains(x, y)) {
                 const Pixel over = c.face.At(x, y);
                 const unsigned a = over >> 24;

@@ -113,6 +113,7 @@ private:
         unsigned pressed = 0; // buttons that went down on it and are still held
         bool picture = false; // shown over the form's background
         Bitmap face;
+        Bitmap under; // the background where it stands, white beyond it
     };
     class Views;
     class FormWindow : public Form, public TopMostWindow {
@@ -144,7 +145,6 @@ private:
     NativeForm& native_;
     std::vector<Control> controls_;
     std::vector<int> order_; // as made: the tab order
-    Bitmap background_;
     std::unique_ptr<Views> views_;
     FormWindow form_{*this};
     std::vector<std::unique_ptr<HostTimer>> timers_;
