@@ -28,7 +28,6 @@ public:
     // tick or a time line: the left button moves the window.
     void MouseDown(int button) { DragOnMouseDown(button, mover_); }
 
-
 private:
     Form& form_;
     Label& credit_;
