@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSignalBlocker>
+#include <QStylePainter>
 
 #include "platform/qt/input.h"
 
@@ -40,23 +42,86 @@ void FormLabel::paintEvent(QPaintEvent* event) {
     painter.strokePath(path, QPen(colour, info.pixelSize() / 24.0));
 }
 
-FormList::FormList(QWidget* parent, const QRect& place) : QComboBox(parent) {
+FormList::FormList(QWidget* parent, const QRect& place, QLineEdit* standIn,
+                   std::function<void(QLineEdit&)> madeEditable)
+    : QComboBox(parent), standIn_(standIn), madeEditable_(std::move(madeEditable)) {
     // Placed first: a list without a size of its own measures all it could
     // show to find one when it becomes editable.
     setGeometry(place);
+    setMaxVisibleItems(8);
+    if (!standIn_)
+        MakeEditable();
+}
+
+void FormList::MakeEditable() {
+    if (lineEdit())
+        return;
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr); // typed text stays as typed
-    setMaxVisibleItems(8);
     disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
+    QSignalBlocker block(this);
+    setEditText(field_);
+    if (madeEditable_)
+        madeEditable_(*lineEdit());
+}
+
+QString FormList::Field() const {
+    return lineEdit() ? currentText() : field_;
 }
 
 void FormList::ShowText(const QString& text) {
     // Changing the current entry rewrites the field, which then gets its
     // text back.
     setCurrentIndex(findText(text, Qt::MatchExactly));
-    setEditText(text);
+    field_ = text;
+    if (lineEdit())
+        setEditText(text);
+    else
+        update();
+}
+
+bool FormList::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::Enter:
+    case QEvent::FocusIn:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::Wheel:
+    case QEvent::InputMethod:
+        MakeEditable();
+        break;
+    default:
+        break;
+    }
+    return QComboBox::event(event);
+}
+
+void FormList::paintEvent(QPaintEvent* event) {
+    if (lineEdit() || !standIn_) {
+        QComboBox::paintEvent(event);
+        return;
+    }
+    // What an editable list draws, with the stand-in in the field's place.
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    option.editable = true;
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    standIn_->setPalette(palette());
+    standIn_->setGeometry(field);
+    standIn_->setText(field_);
+    QImage picture(field.size() * devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(devicePixelRatio());
+    picture.fill(Qt::transparent);
+    standIn_->render(&picture, QPoint(), QRegion(), QWidget::DrawChildren);
+    painter.drawImage(field.topLeft(), picture);
 }
 
 FormCheck::FormCheck(QWidget* parent, int control, const QString& caption, SendEvent send)

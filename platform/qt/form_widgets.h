@@ -5,12 +5,14 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <functional>
 
 #include "app/native_form.h"
 #include "platform/qt/accessibility.h"
 
+class QLineEdit;
 class QMouseEvent;
 
 namespace tarvenel::qt {
@@ -34,10 +36,27 @@ protected:
 // An editable drop-down list whose current entry follows its text field, so
 // that the arrow keys and the open list start from what the user sees.
 // Typed text is never a choice, not even on Enter or when the user leaves.
+// The field's line edit is the dearest part of the first window: it is made
+// once the window has been painted, or at once when the user reaches the
+// list; until then a stand-in line edit draws the field exactly as the
+// list's own will.
 class FormList : public QComboBox {
 public:
-    FormList(QWidget* parent, const QRect& place);
+    // madeEditable hears of the field's line edit once it exists.
+    FormList(QWidget* parent, const QRect& place, QLineEdit* standIn,
+             std::function<void(QLineEdit&)> madeEditable);
+    QString Field() const;
     void ShowText(const QString& text);
+    void MakeEditable();
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPointer<QLineEdit> standIn_;
+    std::function<void(QLineEdit&)> madeEditable_;
+    QString field_; // until the line edit holds it
 };
 
 // A check box whose mouse release reaches the form after the box has

@@ -1,5 +1,6 @@
 #include "platform/qt/native_form.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -135,12 +136,12 @@ void QtForm::Make(int control, const ControlSpec& spec) {
         break;
     }
     case ControlKind::List: {
-        auto* list = new FormList(this, PixelRect(spec.place));
-        list->setEditText(ToQt(spec.text));
+        auto* list = new FormList(this, PixelRect(spec.place), StandIn(),
+                                  [this](QLineEdit& field) { field.installEventFilter(this); });
+        list->ShowText(ToQt(spec.text));
         connect(list, &QComboBox::activated, this, [this, control] {
             Send({control, FormEventKind::Chosen});
         });
-        list->lineEdit()->installEventFilter(this);
         widget = list;
         break;
     }
@@ -195,6 +196,27 @@ void QtForm::Make(int control, const ControlSpec& spec) {
     controls_[control] = std::move(c);
 }
 
+QLineEdit* QtForm::StandIn() {
+    // A screen reader reads the lists' fields from the start.
+    if (QAccessible::isActive())
+        return nullptr;
+    if (!standIn_) {
+        // Its field has the font, frame and style the lists' own will have.
+        standIn_ = new QComboBox(this);
+        standIn_->setEditable(true);
+        standIn_->hide();
+    }
+    return standIn_->lineEdit();
+}
+
+void QtForm::MakeListsEditable() {
+    for (const auto& [id, c] : controls_)
+        if (auto* list = dynamic_cast<FormList*>(c->widget))
+            list->MakeEditable();
+    delete standIn_;
+    standIn_ = nullptr;
+}
+
 // --- Any control, and the window
 
 std::string QtForm::Text(int control) const {
@@ -203,8 +225,8 @@ std::string QtForm::Text(int control) const {
         return FromQt(windowTitle());
     if (auto* label = qobject_cast<QLabel*>(c->widget))
         return FromQt(label->text());
-    if (auto* list = qobject_cast<QComboBox*>(c->widget))
-        return FromQt(list->currentText());
+    if (auto* list = dynamic_cast<FormList*>(c->widget))
+        return FromQt(list->Field());
     if (auto* button = qobject_cast<QAbstractButton*>(c->widget))
         return FromQt(button->text());
     return FromQt(c->widget->accessibleName());
@@ -322,30 +344,29 @@ void QtForm::AnnounceChange(int control, AccessibleChange change) {
 void QtForm::ClearEntries(int control) {
     auto* list = static_cast<FormList*>(Widget(control));
     QSignalBlocker block(list);
-    const QString field = list->currentText();
+    const QString field = list->Field();
     list->clear();
     list->ShowText(field);
 }
 
+// The field keeps its text when entries come and go. Laying it out again
+// for every entry of a long list costs the first window dearly, so only
+// when the change moved the current entry off the field's text.
 void QtForm::AddEntry(int control, const std::string& text) {
     auto* list = static_cast<FormList*>(Widget(control));
     QSignalBlocker block(list);
-    const QString field = list->currentText();
-    const QString entry = ToQt(text);
-    list->addItem(entry);
-    // The field keeps its text. Laying it out again for every entry of a
-    // long list costs the first window dearly, so only when the entry moved
-    // it (the first one does) or is the one it shows.
-    if (entry == field || list->currentText() != field)
+    const QString field = list->Field();
+    list->addItem(ToQt(text));
+    if (list->currentIndex() != list->findText(field, Qt::MatchExactly))
         list->ShowText(field);
 }
 
 void QtForm::RemoveEntry(int control, int index) {
     auto* list = static_cast<FormList*>(Widget(control));
     QSignalBlocker block(list);
-    const QString field = list->currentText();
+    const QString field = list->Field();
     list->removeItem(index);
-    if (list->currentText() != field)
+    if (list->currentIndex() != list->findText(field, Qt::MatchExactly))
         list->ShowText(field);
 }
 

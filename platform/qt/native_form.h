@@ -14,6 +14,9 @@
 
 #include "app/native_form.h"
 
+class QComboBox;
+class QLineEdit;
+
 namespace tarvenel::qt {
 
 class QtForm : public QWidget, public NativeForm {
@@ -87,6 +90,8 @@ private:
     Control* At(int control) const;
     std::optional<ControlKind> KindOf(int control) const;
     bool Key(int control, QKeyEvent* event);
+    QLineEdit* StandIn();
+    void MakeListsEditable();
 
     Frame frame_;
     FormSink* sink_ = nullptr;
@@ -94,6 +99,9 @@ private:
     std::vector<QWidget*> stops_; // the tab stops as made
     std::map<int, std::unique_ptr<QTimer>> timers_;
     QImage background_;
+    // A hidden list whose field draws the lists' fields until they exist.
+    QComboBox* standIn_ = nullptr;
+    bool listsDue_ = false;
     bool closed_ = false;
     int flashTime_;
     // A move by hand when the window manager does not run one.

@@ -99,6 +99,11 @@ bool QtForm::eventFilter(QObject* watched, QEvent* event) {
 
 void QtForm::paintEvent(QPaintEvent*) {
     QPainter(this).drawImage(0, 0, background_);
+    // The lists' fields are made once the first picture is out.
+    if (standIn_ && !listsDue_) {
+        listsDue_ = true;
+        QTimer::singleShot(0, this, [this] { MakeListsEditable(); });
+    }
 }
 
 void QtForm::changeEvent(QEvent* event) {

@@ -60,6 +60,9 @@ protected:
         clock.Set(now);
         window.Logic().Form_Load();
         QCoreApplication::processEvents();
+        // A shown window gets its lists' fields right after its first paint.
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return !window.isVisible() || window.Combo(9).lineEdit(); }));
     }
 
     std::string LastMessage() const {

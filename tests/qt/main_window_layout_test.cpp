@@ -1,7 +1,9 @@
 // Where the Linux main window puts things: its labels drawn whole, its
 // placement and shape at show, the keyboard's path through it.
 #include <QApplication>
+#include <QEnterEvent>
 #include <QFontMetrics>
+#include <QLineEdit>
 #include <QScreen>
 
 #include "main_window_fixture.h"
@@ -112,6 +114,28 @@ TEST_F(MainWindowTest, TheIconBringsADraggedWindowBackWhereItWas) {
     window.TrayLeftClick();
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.pos(), dragged);
+}
+
+// The lists' fields are made just after the first paint; until then a
+// stand-in draws them. The user must not see the change, and a list
+// reached before then has its field at once.
+TEST_F(MainWindowTest, TheListsLookTheSameBeforeAndAfterTheirFieldsAreMade) {
+    screen.width = 800 * 15;
+    screen.height = 600 * 15;
+    clock.Set({2026, 12, 7, 9, 0, 0});
+    window.Logic().Form_Load();
+    QComboBox& month = window.Combo(2);
+    QComboBox& hour = window.Combo(7);
+    ASSERT_EQ(month.lineEdit(), nullptr);
+    const QImage before = month.grab().toImage();
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(&hour, &enter);
+    ASSERT_NE(hour.lineEdit(), nullptr); // the pointer reached it first
+    EXPECT_EQ(hour.lineEdit()->text(), "23时");
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return month.lineEdit() != nullptr; }));
+    EXPECT_EQ(month.lineEdit()->text(), "12月");
+    EXPECT_EQ(month.grab().toImage(), before);
 }
 
 // --- Two monitors, the primary one on the right (run by CTest with
