@@ -1,6 +1,5 @@
 #include "platform/qt/native_form.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -196,27 +195,6 @@ void QtForm::Make(int control, const ControlSpec& spec) {
     controls_[control] = std::move(c);
 }
 
-QLineEdit* QtForm::StandIn() {
-    // A screen reader reads the lists' fields from the start.
-    if (QAccessible::isActive())
-        return nullptr;
-    if (!standIn_) {
-        // Its field has the font, frame and style the lists' own will have.
-        standIn_ = new QComboBox(this);
-        standIn_->setEditable(true);
-        standIn_->hide();
-    }
-    return standIn_->lineEdit();
-}
-
-void QtForm::MakeListsEditable() {
-    for (const auto& [id, c] : controls_)
-        if (auto* list = dynamic_cast<FormList*>(c->widget))
-            list->MakeEditable();
-    delete standIn_;
-    standIn_ = nullptr;
-}
-
 // --- Any control, and the window
 
 std::string QtForm::Text(int control) const {
@@ -337,45 +315,6 @@ int QtForm::TextWidth(int control, const std::string& text) const {
 void QtForm::AnnounceChange(int control, AccessibleChange change) {
     if (QWidget* w = Widget(control))
         tarvenel::qt::AnnounceChange(*w, change);
-}
-
-// --- Lists
-
-void QtForm::ClearEntries(int control) {
-    auto* list = static_cast<FormList*>(Widget(control));
-    QSignalBlocker block(list);
-    const QString field = list->Field();
-    list->clear();
-    list->ShowText(field);
-}
-
-// The field keeps its text when entries come and go. Laying it out again
-// for every entry of a long list costs the first window dearly, so only
-// when the change moved the current entry off the field's text.
-void QtForm::AddEntry(int control, const std::string& text) {
-    auto* list = static_cast<FormList*>(Widget(control));
-    QSignalBlocker block(list);
-    const QString field = list->Field();
-    list->addItem(ToQt(text));
-    if (list->currentIndex() != list->findText(field, Qt::MatchExactly))
-        list->ShowText(field);
-}
-
-void QtForm::RemoveEntry(int control, int index) {
-    auto* list = static_cast<FormList*>(Widget(control));
-    QSignalBlocker block(list);
-    const QString field = list->Field();
-    list->removeItem(index);
-    if (list->currentIndex() != list->findText(field, Qt::MatchExactly))
-        list->ShowText(field);
-}
-
-int QtForm::EntryCount(int control) const {
-    return static_cast<QComboBox*>(Widget(control))->count();
-}
-
-std::string QtForm::Entry(int control, int index) const {
-    return FromQt(static_cast<QComboBox*>(Widget(control))->itemText(index));
 }
 
 // --- Check boxes

@@ -1,0 +1,73 @@
+// The lists of a Qt form: their entries, and their fields, which are made
+// after the window's first paint.
+#include "platform/qt/native_form.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include "platform/qt/form_widgets.h"
+#include "platform/qt/qt_string.h"
+
+namespace tarvenel::qt {
+
+QLineEdit* QtForm::StandIn() {
+    // A screen reader reads the lists' fields from the start.
+    if (QAccessible::isActive())
+        return nullptr;
+    if (!standIn_) {
+        // Its field has the font, frame and style the lists' own will have.
+        standIn_ = new QComboBox(this);
+        standIn_->setEditable(true);
+        standIn_->hide();
+    }
+    return standIn_->lineEdit();
+}
+
+void QtForm::MakeListsEditable() {
+    for (const auto& entry : controls_)
+        if (auto* list = dynamic_cast<FormList*>(Widget(entry.first)))
+            list->MakeEditable();
+    delete standIn_;
+    standIn_ = nullptr;
+}
+
+void QtForm::ClearEntries(int control) {
+    auto* list = static_cast<FormList*>(Widget(control));
+    QSignalBlocker block(list);
+    const QString field = list->Field();
+    list->clear();
+    list->ShowText(field);
+}
+
+// The field keeps its text when entries come and go. Laying it out again
+// for every entry of a long list costs the first window dearly, so only
+// when the change moved the current entry off the field's text.
+void QtForm::AddEntry(int control, const std::string& text) {
+    auto* list = static_cast<FormList*>(Widget(control));
+    QSignalBlocker block(list);
+    const QString field = list->Field();
+    list->addItem(ToQt(text));
+    if (list->currentIndex() != list->findText(field, Qt::MatchExactly))
+        list->ShowText(field);
+}
+
+void QtForm::RemoveEntry(int control, int index) {
+    auto* list = static_cast<FormList*>(Widget(control));
+    QSignalBlocker block(list);
+    const QString field = list->Field();
+    list->removeItem(index);
+    if (list->currentIndex() != list->findText(field, Qt::MatchExactly))
+        list->ShowText(field);
+}
+
+int QtForm::EntryCount(int control) const {
+    return static_cast<QComboBox*>(Widget(control))->count();
+}
+
+std::string QtForm::Entry(int control, int index) const {
+    return FromQt(static_cast<QComboBox*>(Widget(control))->itemText(index));
+}
+
+} // namespace tarvenel::qt
