@@ -58,14 +58,10 @@ new_prefix() {
 
 # start_display: a virtual X server on a free display number.
 start_display() {
-    local fifo=$E2E_DIR/display.$BASHPID
-    mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-    XVFB_PID=$!
     local number
-    read -r -t 20 number <"$fifo" || true
-    rm -f "$fifo"
-    [ -n "${number:-}" ] || { echo "Xvfb did not start" >&2; return 1; }
+    mkdir -p "$E2E_DIR"
+    read -r number XVFB_PID < <("$SOURCE_DIR/tests/e2e/start_xvfb.sh" "$E2E_DIR/xvfb.log" \
+        -screen 0 1024x768x24) || { echo "Xvfb did not start" >&2; return 1; }
     export DISPLAY=:$number
 }
 

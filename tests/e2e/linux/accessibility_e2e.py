@@ -14,6 +14,7 @@ Usage: accessibility_e2e.py PROGRAM
 import datetime
 import os
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -32,6 +33,7 @@ def program_title():
 program = sys.argv[1]
 work = tempfile.mkdtemp(prefix="tarvenel-a11y.")
 processes = []
+servers = []  # the X server, started apart: ended by its PID
 
 
 def start(args, **kwargs):
@@ -48,6 +50,11 @@ def cleanup():
             process.wait(5)
         except subprocess.TimeoutExpired:
             process.kill()
+    for pid in servers:
+        try:
+            os.kill(pid, signal.SIGTERM)
+        except ProcessLookupError:
+            pass
     shutil.rmtree(work, ignore_errors=True)
 
 
@@ -91,10 +98,14 @@ def session():
     with open(home + "/.config/Tarvenel/Tarvenel.ini", "w") as ini:
         ini.write("[SetLog]\nMsgOK=0\n")
 
-    read, write = os.pipe()
-    start(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-          pass_fds=[write], stderr=subprocess.DEVNULL)
-    env["DISPLAY"] = ":" + read_line(read)
+    started = subprocess.run([os.path.join(os.path.dirname(os.path.abspath(__file__)), "..",
+                                           "start_xvfb.sh"), work + "/xvfb.log", "-screen", "0",
+                              "1024x768x24"], stdout=subprocess.PIPE, text=True, check=False)
+    if started.returncode != 0:
+        fail("no Xvfb display could be opened")
+    number, pid = started.stdout.split()
+    servers.append(int(pid))
+    env["DISPLAY"] = ":" + number
     # A notification area for the armed window to hide in.
     start(["trayer", "--edge", "bottom", "--align", "right", "--widthtype", "pixel", "--width",
            "120", "--height", "28"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)

@@ -43,10 +43,9 @@ close_box() {
 garbage() { python3 -c "import random,sys; random.seed($2); sys.stdout.buffer.write(random.randbytes($1))"; }
 
 start_session
-Xvfb -displayfd 3 -screen 0 1024x768x24 -br -nolisten tcp 3>"$work/display2" 2>/dev/null &
-pids+=($!)
-wait_for 10 test -s "$work/display2" || fail "the second Xvfb did not start"
-display2=:$(head -n1 "$work/display2")
+read -r number2 xvfb2 < <(start_xvfb "$work/xvfb2.log") || fail "the second Xvfb did not start"
+pids+=("$xvfb2")
+display2=:$number2
 DISPLAY=$display2 start_tray
 
 # --- Lane: two copies at once. A gate held here lets both go together.

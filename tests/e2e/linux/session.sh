@@ -62,14 +62,20 @@ export QT_QPA_PLATFORM=xcb LANG=C.UTF-8
 unset DBUS_SESSION_BUS_ADDRESS
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
+# start_xvfb LOG: a private display, as "NUMBER PID".
+start_xvfb() {
+    "$(dirname "${BASH_SOURCE[0]}")/../start_xvfb.sh" "$1" -screen 0 1024x768x24 -br
+}
+
 # start_session [openbox] [notray]: the display, the tray in the
 # bottom-right corner unless `notray`, and openbox as the window manager
 # when asked.
 start_session() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -br -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-    pids+=($!)
-    wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-    export DISPLAY=:$(head -n1 "$work/display")
+    local number xvfb
+    read -r number xvfb < <(start_xvfb "$work/xvfb.log") ||
+        fail "no Xvfb display could be opened: $(tail -n 5 "$work/xvfb.log")"
+    pids+=("$xvfb")
+    export DISPLAY=:$number
     if [[ " $* " == *" openbox "* ]]; then
         openbox --sm-disable >"$work/openbox.log" 2>&1 &
         pids+=($!)
