@@ -4,47 +4,42 @@
 // native surface.
 namespace tarvenel {
 
-Label& FormHost::LabelView(int control) {
-    auto& view = views_->labels[control];
+namespace {
+
+// A control's view is made when first asked for and kept by the host.
+template <class View, class Interface, class... Args>
+Interface& ViewOf(std::map<int, std::unique_ptr<Interface>>& views, int control, Args&&... args) {
+    auto& view = views[control];
     if (!view)
-        view = std::make_unique<Views::LabelView>(*this, control);
+        view = std::make_unique<View>(std::forward<Args>(args)...);
     return *view;
+}
+
+} // namespace
+
+Label& FormHost::LabelView(int control) {
+    return ViewOf<Views::LabelView>(views_->labels, control, *this, control);
 }
 
 ComboBox& FormHost::ListView(int control) {
-    auto& view = views_->lists[control];
-    if (!view)
-        view = std::make_unique<Views::ListView>(native_, control);
-    return *view;
+    return ViewOf<Views::ListView>(views_->lists, control, native_, control);
 }
 
 CheckBox& FormHost::CheckView(int control) {
-    auto& view = views_->checks[control];
-    if (!view)
-        view = std::make_unique<Views::CheckView>(native_, control);
-    return *view;
+    return ViewOf<Views::CheckView>(views_->checks, control, native_, control);
 }
 
 CommandButton& FormHost::ButtonView(int control) {
-    auto& view = views_->buttons[control];
-    if (!view)
-        view = std::make_unique<Views::ButtonView>(native_, control);
-    return *view;
+    return ViewOf<Views::ButtonView>(views_->buttons, control, native_, control);
 }
 
 Picture& FormHost::PictureView(int control) {
-    auto& view = views_->pictures[control];
-    if (!view)
-        view = std::make_unique<Views::PictureView>(native_, control);
-    return *view;
+    return ViewOf<Views::PictureView>(views_->pictures, control, native_, control);
 }
 
 ImageButton& FormHost::ImageView(int control, Bitmap hover, Bitmap pressed) {
-    auto& view = views_->images[control];
-    if (!view)
-        view = std::make_unique<Views::ImageView>(*this, control, std::move(hover),
-                                                  std::move(pressed));
-    return *view;
+    return ViewOf<Views::ImageView>(views_->images, control, *this, control, std::move(hover),
+                                    std::move(pressed));
 }
 
 // --- The window
