@@ -1,5 +1,6 @@
 #include "platform/qt/fonts.h"
 
+#include <QApplication>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -16,6 +17,16 @@ QFont ToQFont(const FontSpec& spec) {
     font.setUnderline(spec.underline);
     font.setStrikeOut(spec.strikethrough);
     return font;
+}
+
+// The forms, their lists' fields, message boxes and tips all in one font,
+// as on the Chinese desktops the forms were drawn for. A field or box left in
+// the toolkit's default would also load a second family, with its fallbacks
+// for Chinese, before the first window could show.
+void UseFormsFont() {
+    const QFont forms = ToQFont(FontSpec{});
+    if (QApplication::font() != forms)
+        QApplication::setFont(forms);
 }
 
 // fonts.conf lies beside the executable in the build tree and in

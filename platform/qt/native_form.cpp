@@ -46,6 +46,7 @@ QtForm::QtForm(Frame frame)
       frame_(frame), flashTime_(QGuiApplication::styleHints()->cursorFlashTime()) {
     // Hiding to the tray and closing the countdown must not end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
+    UseFormsFont();
     setFont(ToQFont(FontSpec{}));
     if (frame_ == Frame::Skinned) {
         setWindowIcon(ProgramIcon());

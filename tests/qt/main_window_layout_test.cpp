@@ -136,6 +136,8 @@ TEST_F(MainWindowTest, TheListsLookTheSameBeforeAndAfterTheirFieldsAreMade) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return month.lineEdit() != nullptr; }));
     EXPECT_EQ(month.lineEdit()->text(), "12月");
     EXPECT_EQ(month.grab().toImage(), before);
+    // in the form's font, like the entries, not the toolkit's default
+    EXPECT_EQ(month.lineEdit()->font().family(), window.font().family());
 }
 
 // --- Two monitors, the primary one on the right (run by CTest with
