@@ -4,6 +4,7 @@
 // memory. The native widget stays the single source of truth for what the user
 // typed or ticked; the core only asks and tells.
 #include <string>
+#include <vector>
 
 namespace tarvenel {
 
@@ -23,6 +24,11 @@ public:
     virtual ~ComboBox() = default;
     virtual void Clear() = 0;
     virtual void AddItem(const std::string& text) = 0;
+    // A whole list's entries at once, which a toolkit can add in one step.
+    virtual void AddItems(const std::vector<std::string>& texts) {
+        for (const std::string& text : texts)
+            AddItem(text);
+    }
     virtual void RemoveItem(int index) = 0;
     virtual int ListCount() const = 0;
     virtual std::string List(int index) const = 0;

@@ -42,7 +42,8 @@ public:
     public:
         ListView(NativeForm& native, int id) : n_(native), id_(id) {}
         void Clear() override { n_.ClearEntries(id_); }
-        void AddItem(const std::string& text) override { n_.AddEntry(id_, text); }
+        void AddItem(const std::string& text) override { n_.AddEntries(id_, {text}); }
+        void AddItems(const std::vector<std::string>& texts) override { n_.AddEntries(id_, texts); }
         void RemoveItem(int index) override { n_.RemoveEntry(id_, index); }
         int ListCount() const override { return n_.EntryCount(id_); }
         std::string List(int index) const override { return n_.Entry(id_, index); }

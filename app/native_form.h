@@ -6,6 +6,7 @@
 // event shape. Control numbers are the form's own; kForm is the window.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/accessible.h"
 #include "app/controls.h"
@@ -114,7 +115,7 @@ public:
 
     // Lists.
     virtual void ClearEntries(int control) = 0; // the text field keeps its text
-    virtual void AddEntry(int control, const std::string& text) = 0;
+    virtual void AddEntries(int control, const std::vector<std::string>& texts) = 0;
     virtual void RemoveEntry(int control, int index) = 0;
     virtual int EntryCount(int control) const = 0;
     virtual std::string Entry(int control, int index) const = 0;

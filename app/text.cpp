@@ -127,4 +127,15 @@ std::string Utf8Of(std::u16string_view utf16) {
     return out;
 }
 
+std::string EntryText(int value, const char* unit) {
+    return std::to_string(value) + unit;
+}
+
+std::vector<std::string> EntryTexts(int first, int last, const char* unit) {
+    std::vector<std::string> entries;
+    for (int value = first; value <= last; ++value)
+        entries.push_back(EntryText(value, unit));
+    return entries;
+}
+
 } // namespace tarvenel

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarvenel {
 
@@ -15,6 +16,11 @@ std::string DropLastCharacter(std::string_view text);
 // to the nearest integer with ties to even. Empty text, anything that is not
 // a number, and values outside -32768..32767 give no result.
 std::optional<std::int16_t> ToInt16(std::string_view text);
+
+// A list entry: a number and its unit, such as 23时.
+std::string EntryText(int value, const char* unit);
+// The entries first to last, both included.
+std::vector<std::string> EntryTexts(int first, int last, const char* unit);
 
 // UTF-8 and UTF-16 (what the system's wide-character calls take) both ways.
 // A malformed sequence becomes U+FFFD, so nothing is silently dropped.

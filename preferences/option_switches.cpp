@@ -16,15 +16,6 @@ std::string SaveFailedMessage(const std::string& what) {
            "请检查配置文件或注册表是否可以写入。";
 }
 
-std::string EntryText(int value, const char* unit) {
-    return std::to_string(value) + unit;
-}
-
-void FillNumbered(ComboBox& combo, int last, const char* unit) {
-    for (int i = 0; i <= last; ++i)
-        combo.AddItem(EntryText(i, unit));
-}
-
 } // namespace
 
 bool ReleasedInside(const CheckBox& box, float x, float y) {
@@ -64,9 +55,9 @@ void OptionSwitches::FillDefaultTimeLists() {
     c_.Combo7.Clear();
     c_.Combo8.Clear();
     c_.Combo9.Clear();
-    FillNumbered(c_.Combo7, 23, "时");
-    FillNumbered(c_.Combo8, 59, "分");
-    FillNumbered(c_.Combo9, 59, "秒");
+    c_.Combo7.AddItems(EntryTexts(0, 23, "时"));
+    c_.Combo8.AddItems(EntryTexts(0, 59, "分"));
+    c_.Combo9.AddItems(EntryTexts(0, 59, "秒"));
 }
 
 void OptionSwitches::ReadDefaultTime() {

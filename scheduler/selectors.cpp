@@ -28,8 +28,8 @@ void Selectors::Reset() {
     const int firsts[] = {now.year, 1, 1, 0, 0, 0};
     const int lasts[] = {now.year + 1, 12, DaysInMonth(now.year, now.month), 23, 59, 59};
     for (int i = 0; i < 6; ++i)
-        for (int value = firsts[i]; value <= lasts[i]; ++value)
-            Combo(i).AddItem(EntryText(value, kSelectorParts[static_cast<std::size_t>(i)].unit));
+        Combo(i).AddItems(
+            EntryTexts(firsts[i], lasts[i], kSelectorParts[static_cast<std::size_t>(i)].unit));
 }
 
 void Selectors::ParseInto(int index) {
@@ -56,8 +56,7 @@ void Selectors::FillDayList() {
     ComboBox& dayList = Combo(kDay);
     while (dayList.ListCount() > 0)
         dayList.RemoveItem(0);
-    for (int day = 1; day <= days; ++day)
-        dayList.AddItem(EntryText(day, "日"));
+    dayList.AddItems(EntryTexts(1, days, "日"));
     while (state_.SetDay > days)
         --state_.SetDay;
     dayList.SetText(EntryText(state_.SetDay, "日"));

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/controls.h"
+#include "app/text.h"
 #include "preferences/option_switches.h"
 #include "scheduler/clock.h"
 #include "scheduler/schedule_state.h"
@@ -28,10 +29,6 @@ inline constexpr std::array<SelectorPart, 6> kSelectorParts{{
     {"分", 0, 59, &ScheduleState::SetMinute},
     {"秒", 0, 59, &ScheduleState::SetSecond},
 }};
-
-inline std::string EntryText(int value, const char* unit) {
-    return std::to_string(value) + unit;
-}
 
 class Selectors : public DefaultTimeTarget {
 public:

@@ -50,7 +50,7 @@ public:
     int TextWidth(int control, const std::string& text) const override;
     void AnnounceChange(int control, AccessibleChange change) override;
     void ClearEntries(int control) override;
-    void AddEntry(int control, const std::string& text) override;
+    void AddEntries(int control, const std::vector<std::string>& texts) override;
     void RemoveEntry(int control, int index) override;
     int EntryCount(int control) const override;
     std::string Entry(int control, int index) const override;

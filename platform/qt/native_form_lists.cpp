@@ -42,13 +42,17 @@ void QtForm::ClearEntries(int control) {
 }
 
 // The field keeps its text when entries come and go. Laying it out again
-// for every entry of a long list costs the first window dearly, so only
-// when the change moved the current entry off the field's text.
-void QtForm::AddEntry(int control, const std::string& text) {
+// costs the first window dearly, so only when the change moved the current
+// entry off the field's text; and a whole list goes in as one insertion.
+void QtForm::AddEntries(int control, const std::vector<std::string>& texts) {
     auto* list = static_cast<FormList*>(Widget(control));
     QSignalBlocker block(list);
     const QString field = list->Field();
-    list->addItem(ToQt(text));
+    QStringList entries;
+    entries.reserve(static_cast<qsizetype>(texts.size()));
+    for (const std::string& text : texts)
+        entries.append(ToQt(text));
+    list->addItems(entries);
     if (list->currentIndex() != list->findText(field, Qt::MatchExactly))
         list->ShowText(field);
 }

@@ -296,9 +296,10 @@ void WinForm::ClearEntries(int control) {
     SetWindowTextW(At(control)->window, Widen(text).c_str());
 }
 
-void WinForm::AddEntry(int control, const std::string& text) {
-    SendMessageW(At(control)->window, CB_ADDSTRING, 0,
-                 reinterpret_cast<LPARAM>(Widen(text).c_str()));
+void WinForm::AddEntries(int control, const std::vector<std::string>& texts) {
+    for (const std::string& text : texts)
+        SendMessageW(At(control)->window, CB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(Widen(text).c_str()));
 }
 
 void WinForm::RemoveEntry(int control, int index) {

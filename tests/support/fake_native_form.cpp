@@ -57,8 +57,9 @@ void FakeNativeForm::SetPlace(int control, const TwipsRect& place) {
     (control == kForm ? window : Get(control)).place = place;
 }
 
-void FakeNativeForm::AddEntry(int control, const std::string& text) {
-    Get(control).entries.push_back(text);
+void FakeNativeForm::AddEntries(int control, const std::vector<std::string>& texts) {
+    auto& entries = Get(control).entries;
+    entries.insert(entries.end(), texts.begin(), texts.end());
 }
 
 void FakeNativeForm::RemoveEntry(int control, int index) {

@@ -46,7 +46,7 @@ public:
     }
     void AnnounceChange(int, AccessibleChange) override {}
     void ClearEntries(int control) override { Get(control).entries.clear(); }
-    void AddEntry(int control, const std::string& text) override;
+    void AddEntries(int control, const std::vector<std::string>& texts) override;
     void RemoveEntry(int control, int index) override;
     int EntryCount(int control) const override;
     std::string Entry(int control, int index) const override;
