@@ -2,9 +2,11 @@
 // The command line's channel on Linux: a local socket in the user's runtime
 // directory, beside the single-instance lock. The running copy listens on it;
 // a run with arguments connects, asks and prints the answer.
-#include <QLocalServer>
+#include <QObject>
+#include <QSocketNotifier>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -19,6 +21,9 @@ class CommandServer : public QObject {
 public:
     using Answer = std::function<std::string(std::string_view request)>;
     explicit CommandServer(Answer answer, QString path = CommandSocketPath());
+    ~CommandServer() override;
+    CommandServer(const CommandServer&) = delete;
+    CommandServer& operator=(const CommandServer&) = delete;
     // Only for the copy that holds the single-instance lock: a socket left
     // behind by a copy that crashed is replaced.
     bool Listen();
@@ -26,9 +31,10 @@ public:
 private:
     void Accept();
 
-    QLocalServer server_;
     Answer answer_;
     QString path_;
+    int listening_ = -1;
+    std::unique_ptr<QSocketNotifier> incoming_;
 };
 
 class LocalSocketChannel : public CommandChannel {

@@ -42,6 +42,7 @@ check_too_soon
 ! visible_box || fail "a message box came up"
 
 step "junk on the socket changes nothing"
+[ "$(stat -c %a "$socket")" = 600 ] || fail "the socket is open to others: $(stat -c %a "$socket")"
 printf 'TARVENEL/1\n--in\n40\n\n' | timeout 10 socat - "UNIX-CONNECT:$socket" >"$work/junk" ||
     fail "no answer to a malformed request"
 grep -q '^e bad request$' "$work/junk" || fail "malformed request answered: $(cat "$work/junk")"
