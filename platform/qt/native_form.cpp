@@ -170,8 +170,11 @@ void QtForm::Make(int control, const ControlSpec& spec) {
     widget->setGeometry(PixelRect(spec.place));
     if (!spec.toolTip.empty())
         widget->setToolTip(ToQt(spec.toolTip));
-    if (spec.handCursor)
-        widget->setCursor(HandCursor());
+    if (spec.handCursor) {
+        if (!hand_)
+            hand_ = HandCursor();
+        widget->setCursor(*hand_);
+    }
     if (spec.font != FontSpec{})
         widget->setFont(ToQFont(spec.font));
     QPalette palette = widget->palette();

@@ -3,6 +3,7 @@
 // or the countdown's dialog, with Qt widgets for its controls. It only maps
 // the core's requests onto the widgets and the widgets' input onto the
 // core's events; the form host decides the rest.
+#include <QCursor>
 #include <QImage>
 #include <QPoint>
 #include <QTimer>
@@ -99,6 +100,7 @@ private:
     std::vector<QWidget*> stops_; // the tab stops as made
     std::map<int, std::unique_ptr<QTimer>> timers_;
     QImage background_;
+    std::optional<QCursor> hand_; // made once for all the linked labels
     // A hidden list whose field draws the lists' fields until they exist.
     QComboBox* standIn_ = nullptr;
     bool listsDue_ = false;
