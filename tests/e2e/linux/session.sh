@@ -77,9 +77,7 @@ start_session() {
     pids+=("$xvfb")
     export DISPLAY=:$number
     if [[ " $* " == *" openbox "* ]]; then
-        openbox --sm-disable >"$work/openbox.log" 2>&1 &
-        pids+=($!)
-        wait_for 30 openbox_manages || fail "openbox manages no window: $(cat "$work/openbox.log")"
+        start_openbox || fail "openbox manages no window: $(cat "$work/openbox.log")"
     fi
     [[ " $* " == *" notray "* ]] || start_tray
 }
@@ -103,6 +101,24 @@ openbox_manages() {
     kill "$probe" 2>/dev/null || true
     wait "$probe" 2>/dev/null || true
     return $managed
+}
+
+# In parallel runs openbox has now and then ended at once, unable to open a
+# display that a client had just opened (cause not found): it is started
+# again then, with the display's state noted in its log.
+start_openbox() {
+    local attempt pid
+    for attempt in 1 2 3; do
+        openbox --sm-disable >>"$work/openbox.log" 2>&1 &
+        pid=$!
+        pids+=($pid)
+        # Still running here means it manages windows.
+        wait_for 30 eval 'openbox_manages || ! kill -0 $pid' || return 1
+        kill -0 "$pid" 2>/dev/null && return 0
+        echo "session.sh: openbox ended (try $attempt); the display answers:" \
+            "$(xprop -root _NET_SUPPORTING_WM_CHECK 2>&1 | head -n1)" >>"$work/openbox.log"
+    done
+    return 1
 }
 
 # The tray host now and then ends before it maps its window when the
