@@ -100,6 +100,8 @@ file_has() { grep -q "$2" "$1" 2>/dev/null; }
 window_of() { { xdotool search --name "^$1\$" 2>/dev/null || true; } | head -n1; }
 visible_window_of() { { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; } | head -n1; }
 
+step() { echo "== $*"; }
+
 fail() {
     failed=1
     echo "FAIL: $*" >&2
