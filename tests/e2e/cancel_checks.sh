@@ -40,10 +40,11 @@ nothing_recorded() {
 # the window goes behind the notification icon.
 arm() {
     local target
+    # Found first: the time it takes to settle is not taken from the margin.
+    main_at
     target=$(($(date +%s) + $1))
     # The date selectors keep today: a target past midnight waits a day.
     [ "$(date -d "@$target" +%F)" = "$(date +%F)" ] || fail "too close to midnight to arm"
-    main_at
     choose 215 "$((10#$(date -d "@$target" +%H)))"
     choose 271 "$((10#$(date -d "@$target" +%M)))"
     choose 327 "$((10#$(date -d "@$target" +%S)))"
