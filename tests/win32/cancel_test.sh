@@ -33,6 +33,7 @@ choose() {
 dialog_window() { visible_window_of "$dialog_title"; }
 dialog_shown() { has_visible_window "$dialog_title"; }
 dialog_gone() { ! has_window "$dialog_title"; }
+# Once the dialog is drawn, so that its program takes the keys.
 focus_window() {
     settle
     xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus "$1" || true
