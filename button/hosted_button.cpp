@@ -12,9 +12,20 @@ HostedButton::HostedButton(ButtonSurface& surface, ButtonContainer& container,
       button_(*this), renderer_(std::make_unique<ButtonRenderer>(button_, text, screen)),
       clicks_(button_), view_(button_) {
     button_.SetRenderHooks(renderer_.get());
+    // Loading ends with the resize sequence at the surface's size.
     button_.ReadProperties(stored.properties);
-    button_.OnResize();
+    laidOutWidth_ = surface_.Width();
+    laidOutHeight_ = surface_.Height();
     loaded_ = true;
+}
+
+void HostedButton::Resized() {
+    if (surface_.Width() == laidOutWidth_ && surface_.Height() == laidOutHeight_)
+        return;
+    button_.OnResize();
+    // The sequence may have widened a slanted button to its least width.
+    laidOutWidth_ = surface_.Width();
+    laidOutHeight_ = surface_.Height();
 }
 
 HostedButton::~HostedButton() {

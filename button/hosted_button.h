@@ -90,7 +90,9 @@ public:
     void AccessKey();
     void Enter() { button_.OnAccessKey(xpb::kKeyEnter); }
     void FocusChanged(bool gotFocus);
-    void Resized() { button_.OnResize(); }
+    // A new size lays the button out again; the window system's word that
+    // the size it was loaded at is still the size changes nothing.
+    void Resized();
     // The window asks to be painted: any delay of drawing ends.
     void Paint() { button_.OnPaint(); }
     void HoverTick() { button_.OnHoverTimer(); }
@@ -138,6 +140,8 @@ private:
     ClickSynthesiser clicks_;
     XPButtonCommand view_;
     Bitmap face_;
+    int laidOutWidth_ = -1;
+    int laidOutHeight_ = -1;
     bool loaded_ = false; // changes are announced once the stored button is loaded
 };
 
