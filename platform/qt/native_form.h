@@ -102,7 +102,7 @@ private:
     QImage background_;
     std::optional<QCursor> hand_; // made once for all the linked labels
     // A hidden list whose field draws the lists' fields until they exist.
-    QComboBox* standIn_ = nullptr;
+    QLineEdit* standIn_ = nullptr;
     bool listsDue_ = false;
     bool closed_ = false;
     int flashTime_;

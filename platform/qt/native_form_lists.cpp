@@ -17,12 +17,13 @@ QLineEdit* QtForm::StandIn() {
     if (QAccessible::isActive())
         return nullptr;
     if (!standIn_) {
-        // Its field has the font, frame and style the lists' own will have.
-        standIn_ = new QComboBox(this);
-        standIn_->setEditable(true);
+        // A field as an editable list makes its own: no frame, the form's
+        // font and style.
+        standIn_ = new QLineEdit(this);
+        standIn_->setFrame(false);
         standIn_->hide();
     }
-    return standIn_->lineEdit();
+    return standIn_;
 }
 
 void QtForm::MakeListsEditable() {
