@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# The main window as the user first meets it, the options switched by mouse
-# clicks, the start-up entry, and the single-instance rule.
+# The main window as the user first meets it, then the options as a user
+# switches them (tests/e2e/option_checks.sh), driven in tarvenel.exe under
+# Wine: the registry and the Run key's entry.
 BUILD_DIR=$1
 source "$(dirname "$0")/wine_env.sh"
+source "$(dirname "$0")/../e2e/option_checks.sh"
 trap cleanup EXIT
 new_prefix options
 start_display
-# A seeded option is read at start: the confirmation message starts off.
 seed_settings MsgOK=0
+run_key='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run'
 
 start_program
 wait_for 60 has_visible_window "$main_title" || fail "the main window did not appear"
@@ -26,22 +28,6 @@ done
 [ "$(pixel_at "$X" $((Y + 5)))" != "$root" ] || fail "the left edge is cut off"
 [ "$(pixel_at $((X + 188)) $((Y + 100)))" = ffffff ] || fail "the window's interior is not white"
 
-# Check2 (confirmation message) was read clear: a click switches it on.
-click_at "$main" 183 146
-answer_message Return
-[ "$(reg_value 'HKCU\Software\Tarvenel\SetLog' MsgOK)" = 1 ] || fail "MsgOK was not stored as 1"
-# Check3 (automatic arming) starts clear.
-click_at "$main" 23 162
-answer_message Return
-[ "$(reg_value 'HKCU\Software\Tarvenel\SetLog' AutoOK)" = 1 ] || fail "AutoOK was not stored as 1"
-# A right-button release stores the box's unchanged state again.
-xdotool mousemove $((X + 23)) $((Y + 162)) click 3
-answer_message Return
-[ "$(reg_value 'HKCU\Software\Tarvenel\SetLog' AutoOK)" = 1 ] || fail "a right click changed AutoOK"
-click_at "$main" 23 162
-answer_message Return
-[ "$(reg_value 'HKCU\Software\Tarvenel\SetLog' AutoOK)" = 0 ] || fail "AutoOK was not stored as 0"
-
 # The arm button: the selectors still show the start time, which lies in
 # the past, so arming is refused with a message and the window stays.
 xdotool mousemove $((X + 100)) $((Y + 115))
@@ -51,33 +37,50 @@ click_at "$main" 100 115
 answer_message Return
 has_visible_window "$main_title" || fail "the refused arming hid the window"
 
-# Check1 (start with Windows) writes the program's path, padded with NULs.
-click_at "$main" 23 146
-answer_message Return
-stop_session
-expected=$(windows_path_of "$EXE" | sed 's/\\/\\\\/g')
-stored=$(saved_value "$WINEPREFIX/system.reg" Vexalo)
-path=${stored%%\\0*}
-nuls=$(grep -o '\\0' <<<"${stored#"$path"}" | wc -l)
-[ "$path" = "$expected" ] || fail "Vexalo holds '$path', not '$expected'"
-# Wine keeps a text's final NUL as the terminator it does not write out.
-length=$(($(printf '%s' "$path" | sed 's/\\\\/\\/g' | wc -c) + nuls + 1))
-[ "$length" = 255 ] || fail "Vexalo holds $length characters, not 255"
+main_at() {
+    settle
+    window_geometry "$(visible_window_of "$main_title")"
+    wx=$X wy=$Y
+}
+main_click() { xdotool mousemove $((wx + $1)) $((wy + $2)) click "${3:-1}"; }
+answer_ok() { answer_message Return; }
+stored() { reg_value 'HKCU\Software\Tarvenel\SetLog' "$1"; }
+# The value's text up to its padding: the program's path.
+entry_holds_program() {
+    [ "$(reg_value "$run_key" Vexalo)" = "$(windows_path_of "$EXE")" ]
+}
+quit_and_start() {
+    main_click 363 13 # Imclose
+    answer_message y
+    wait_for 20 bash -c "! kill -0 $PROGRAM_PID 2>/dev/null" || fail "是 did not end the program"
+    # The registry is written out as the server ends.
+    stop_session
+    start_program
+    wait_for 60 has_visible_window "$main_title" || fail "the main window did not come back"
+}
+# The path padded with NULs to 255 characters, as the program writes it.
+saved_entry_whole() {
+    local stored path nuls length
+    stored=$(saved_value "$WINEPREFIX/system.reg" Vexalo)
+    path=${stored%%\\0*}
+    nuls=$(grep -o '\\0' <<<"${stored#"$path"}" | wc -l)
+    [ "$path" = "$(windows_path_of "$EXE" | sed 's/\\/\\\\/g')" ] || fail "Vexalo holds '$path'"
+    # Wine keeps a text's final NUL as the terminator it does not write out.
+    length=$(($(printf '%s' "$path" | sed 's/\\\\/\\/g' | wc -c) + nuls + 1))
+    [ "$length" = 255 ] || fail "Vexalo holds $length characters, not 255"
+}
+second_copy_ends() {
+    limit 30 wine "$EXE" >/dev/null 2>&1 &&
+        [ "$(xdotool search --name "^$main_title\$" | wc -l)" = 1 ]
+}
+# Emptied but kept: text of no bytes at all, which Wine writes as type 1
+# with empty data.
+entry_off() {
+    stop_session
+    grep -aq '^"Vexalo"=hex(1):$' "$WINEPREFIX/system.reg"
+}
+area_shot() { import -silent -window root -crop "$4x$5+$((wx + $2))+$((wy + $3))" "$E2E_DIR/options.$1.png"; }
+pixels_changed() { compare -metric AE "$E2E_DIR/options.$1.png" "$E2E_DIR/options.$2.png" null: 2>&1; }
 
-# Started again, the program finds its entry: Check1 is ticked, and a click
-# switches it off, which empties the value but keeps it.
-start_program
-wait_for 60 has_visible_window "$main_title" || fail "the main window did not come back"
-main=$(visible_window_of "$main_title")
-settle
-
-# A second copy ends at once and shows nothing.
-limit 30 wine "$EXE" >/dev/null 2>&1 || fail "the second copy did not end by itself"
-[ "$(xdotool search --name "^$main_title\$" | wc -l)" = 1 ] || fail "a second main window appeared"
-
-click_at "$main" 23 146
-answer_message Return
-stop_session
-# Text of no bytes at all, which Wine writes as type 1 with empty data.
-grep -aq '^"Vexalo"=hex(1):$' "$WINEPREFIX/system.reg" || fail "Vexalo was not emptied: $(saved_value "$WINEPREFIX/system.reg" Vexalo)"
+option_checks
 echo "PASS"
