@@ -100,6 +100,10 @@ TEST_F(MainWindowTest, TheButtonsShowTheCoresPaintedFaceInsideTheirRegion) {
     ASSERT_EQ(arm.Face().size(), arm.size());
     const QImage shown = arm.grab().toImage();
     EXPECT_EQ(shown.pixelColor(40, 3), arm.Face().pixelColor(40, 3));
+    // A new size lays the button out again, face and outline.
+    arm.resize(101, 27);
+    EXPECT_EQ(arm.Face().size(), QSize(101, 27));
+    EXPECT_TRUE(arm.mask().contains(QPoint(95, 13)));
     // Enabling the cancel button repaints it in the enabled look.
     FormDrawn& cancel = window.XPButton(2);
     const QImage disabled = cancel.Face();

@@ -327,6 +327,24 @@ TEST_F(WinMainWindow, TheButtonsFollowTheThemesSystemColours) {
     EXPECT_TRUE(PumpUntil(Main(), [&] { return reddish() == 0; }));
 }
 
+TEST(WinButtonWindow, ANewSizeLaysTheButtonOutAgain) {
+    LoneCheckButton lone;
+    Pump(lone.parent);
+    auto outlineWidth = [&] {
+        const HRGN region = CreateRectRgn(0, 0, 0, 0);
+        RECT box{};
+        if (GetWindowRgn(lone.Handle(), region) != ERROR)
+            GetRgnBox(region, &box);
+        DeleteObject(region);
+        return box.right - box.left;
+    };
+    const int before = outlineWidth(); // for 90 pixels
+    ASSERT_GT(before, 0);
+    SetWindowPos(lone.Handle(), nullptr, 0, 0, 100, 20, SWP_NOMOVE | SWP_NOZORDER);
+    Pump(lone.parent);
+    EXPECT_EQ(outlineWidth(), before + 10);
+}
+
 TEST(WinButtonWindow, AnAccessKeyTakesTheButtonsAccessKeyPathInEveryMode) {
     LoneCheckButton lone;
     FormButton& button = *lone.button;
