@@ -90,8 +90,8 @@ public:
     void AccessKey();
     void Enter() { button_.OnAccessKey(xpb::kKeyEnter); }
     void FocusChanged(bool gotFocus);
-    // A new size lays the button out again; the window system's word that
-    // the size it was loaded at is still the size changes nothing.
+    // A new size lays the button out again; a resize to the size it was last
+    // laid out at (a window's first show sends one) changes nothing.
     void Resized();
     // The window asks to be painted: any delay of drawing ends.
     void Paint() { button_.OnPaint(); }

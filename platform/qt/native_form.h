@@ -101,7 +101,7 @@ private:
     std::map<int, std::unique_ptr<QTimer>> timers_;
     QImage background_;
     std::optional<QCursor> hand_; // made once for all the linked labels
-    // A hidden list whose field draws the lists' fields until they exist.
+    // A hidden field that draws the lists' fields until they exist.
     QLineEdit* standIn_ = nullptr;
     bool listsDue_ = false;
     bool closed_ = false;
