@@ -20,9 +20,6 @@ wait_for 60 has_visible_window "$main_title" || fail "the main window did not ap
 
 main_shown() { has_visible_window "$main_title"; }
 main_hidden() { no_visible_window "$main_title"; }
-main_where() { window_geometry "$(visible_window_of "$main_title")" && wx=$X wy=$Y; }
-main_at() { settle && main_where; }
-main_click() { xdotool mousemove $((wx + $1)) $((wy + $2)) click 1; }
 # choose COMBO_X STEPS: the first entry, then STEPS entries down, with the
 # keyboard, as a user choosing from it.
 choose() {
@@ -48,8 +45,6 @@ click_tray_icon() {
 # Grabbed by the caption strip, clear of the dialog.
 DRAG_X=150 DRAG_Y=12
 white_at() { [ "$(pixel_at $((wx + $1)) $((wy + $2)))" = ffffff ]; }
-area_shot() { import -silent -window root -crop "$4x$5+$((wx + $2))+$((wy + $3))" "$E2E_DIR/$name.$1.png"; }
-pixels_changed() { compare -metric AE "$E2E_DIR/$name.$1.png" "$E2E_DIR/$name.$2.png" null: 2>&1; }
 answer_yes() { answer_message y; }
 program_running() { kill -0 "$PROGRAM_PID" 2>/dev/null; }
 

@@ -37,12 +37,6 @@ click_at "$main" 100 115
 answer_message Return
 has_visible_window "$main_title" || fail "the refused arming hid the window"
 
-main_at() {
-    settle
-    window_geometry "$(visible_window_of "$main_title")"
-    wx=$X wy=$Y
-}
-main_click() { xdotool mousemove $((wx + $1)) $((wy + $2)) click "${3:-1}"; }
 answer_ok() { answer_message Return; }
 stored() { reg_value 'HKCU\Software\Tarvenel\SetLog' "$1"; }
 # The value's text up to its padding: the program's path.
@@ -79,8 +73,6 @@ entry_off() {
     stop_session
     grep -aq '^"Vexalo"=hex(1):$' "$WINEPREFIX/system.reg"
 }
-area_shot() { import -silent -window root -crop "$4x$5+$((wx + $2))+$((wy + $3))" "$E2E_DIR/options.$1.png"; }
-pixels_changed() { compare -metric AE "$E2E_DIR/options.$1.png" "$E2E_DIR/options.$2.png" null: 2>&1; }
 
 option_checks
 echo "PASS"

@@ -119,6 +119,20 @@ window_geometry() {
     eval "$(xdotool getwindowgeometry --shell "$1")"
 }
 
+# The main window's top-left corner on the screen as wx, wy; main_at once it
+# is drawn and still; main_click X Y [BUTTON] clicks a point of it.
+main_where() { window_geometry "$(visible_window_of "$main_title")" && wx=$X wy=$Y; }
+main_at() { settle && main_where; }
+main_click() { xdotool mousemove $((wx + $1)) $((wy + $2)) click "${3:-1}"; }
+# area_shot NAME X Y W H: a picture of part of the main window, kept beside
+# the test's prefix; pixels_changed NAME1 NAME2: how many pixels differ.
+area_shot() {
+    import -silent -window root -crop "$4x$5+$((wx + $2))+$((wy + $3))" "$E2E_DIR/${WINEPREFIX##*/}.$1.png"
+}
+pixels_changed() {
+    compare -metric AE "$E2E_DIR/${WINEPREFIX##*/}.$1.png" "$E2E_DIR/${WINEPREFIX##*/}.$2.png" null: 2>&1
+}
+
 # click_at WINDOW X Y: a left click at client pixel (X, Y) of the window.
 click_at() {
     window_geometry "$1"

@@ -29,11 +29,9 @@ click_close_box() { window_box "$1" && xdotool mousemove $((BX + BW - 10)) $((BY
 # Grabbed by the bottom bar: the dialog covers the caption.
 DRAG_X=60 DRAG_Y=205
 white_at() { shot white && [ "$(pixel white $((wx + $1)) $((wy + $2)))" = 255,255,255 ]; }
-area_shot() { import -window root -crop "$4x$5+$((wx + $2))+$((wy + $3))" "$work/$1.png"; }
-pixels_changed() { compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1; }
 answer_yes() {
     wait_for 10 visible_box || fail "no exit question"
-    xdotool windowactivate --sync "$(xdotool search --onlyvisible --name '^Tarvenel$' | head -n1)" key alt+y
+    xdotool windowactivate --sync "$(message_box)" key alt+y
 }
 program_running() { kill -0 "$app" 2>/dev/null; }
 

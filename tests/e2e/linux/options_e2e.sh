@@ -24,10 +24,13 @@ stored() { grep -qx '\[SetLog\]' "$ini" && sed -n "s/^$1=//p" "$ini"; }
 entry_holds_program() {
     grep -qxF "Exec=\"$program\"" "$desktop" && grep -qx 'Hidden=false' "$desktop"
 }
-quit_and_start() {
+quit_program() {
     click 363 13 # Imclose
     answer_box exit alt+y
     wait_for 10 bash -c "! kill -0 $app" || fail "是 did not end the program"
+}
+quit_and_start() {
+    quit_program
     start_program
 }
 saved_entry_whole() {
@@ -40,18 +43,6 @@ second_copy_ends() {
         kill -0 "$app"
 }
 entry_off() { grep -qx 'Hidden=true' "$desktop"; }
-area_shot() { import -window root -crop "$4x$5+$((wx + $2))+$((wy + $3))" "$work/$1.png"; }
-pixels_changed() { compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1; }
-
-# The program's message box (the tray icon, also "Tarvenel", is smaller).
-message_box() {
-    local w
-    for w in $(xdotool search --onlyvisible --name '^Tarvenel$' 2>/dev/null); do
-        window_box "$w"
-        [ "$BW" -gt 64 ] && echo "$w" && return 0
-    done
-    return 1
-}
 # answer_box NAME KEY
 answer_box() {
     wait_for 10 message_box >/dev/null || fail "no message box for $1"
@@ -63,11 +54,11 @@ option_checks
 
 step "GNOME's own switch turns the entry off; Check1 turns it on for every desktop"
 click_option 24 146
-quit_and_start
+quit_program
 # As GNOME's start-up tools switch an entry off, with a line of the user's.
 sed -i 's/^X-GNOME-Autostart-enabled=true$/X-GNOME-Autostart-enabled=false/' "$desktop"
 echo 'X-Mine=kept' >>"$desktop"
-quit_and_start
+start_program
 main_at
 box_shots gnome
 boxes_alike start gnome 0 || fail "Check1 is ticked for an entry GNOME switched off"

@@ -214,14 +214,20 @@ same_area() {
 
 # A message box of the program is up (the tray icon, also "Tarvenel", is
 # smaller); its place and size are left in BX, BY, BW, BH.
-visible_box() {
+visible_box() { message_box >/dev/null; }
+# The same box's window id.
+message_box() {
     local w
     for w in $(xdotool search --onlyvisible --name '^Tarvenel$' 2>/dev/null); do
         window_box "$w"
-        [ "$BW" -gt 64 ] && return 0
+        [ "$BW" -gt 64 ] && echo "$w" && return 0
     done
     return 1
 }
+# area_shot NAME X Y W H: a picture of part of the main window.
+area_shot() { import -window root -crop "$4x$5+$((wx + $2))+$((wy + $3))" "$work/$1.png"; }
+# pixels_changed NAME1 NAME2: how many pixels differ between two pictures.
+pixels_changed() { compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1; }
 
 # The program's icon in the tray: a small window of its own.
 click_tray_icon() {
