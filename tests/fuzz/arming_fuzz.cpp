@@ -1,6 +1,7 @@
 // Text typed into the six target selectors, some of the lists chosen, then
 // the arm button: the window ends either armed with a real target at least
 // 30 seconds ahead, or idle with a refusal, never in between.
+#include <algorithm>
 #include <cstdint>
 
 #include "fuzz/fuzz_check.h"
@@ -23,18 +24,18 @@ void CheckArmed(const test::MainWindowHarness& h) {
     FUZZ_CHECK(IsValid(target));
     FUZZ_CHECK(ToCivil(s.ShutTime) == target);
     FUZZ_CHECK(SecondsBetween(*ToDateTimeValue(kNow), s.ShutTime) >= 30);
-    FUZZ_CHECK(!h.XPButton1.enabled && h.XPButton2.enabled && !h.XPButton3.enabled);
-    FUZZ_CHECK(h.Image1.visible && !h.form.visible);
-    for (const auto* c : {&h.Combo1, &h.Combo2, &h.Combo3, &h.Combo4, &h.Combo5, &h.Combo6})
-        FUZZ_CHECK(!c->enabled);
+    FUZZ_CHECK(!h["XPButton1"].enabled && h["XPButton2"].enabled && !h["XPButton3"].enabled);
+    FUZZ_CHECK(h["Image1"].visible && !h.form.Visible());
+    for (int list = 1; list <= 6; ++list)
+        FUZZ_CHECK(!h["Combo" + std::to_string(list)].enabled);
 }
 
 void CheckIdle(const test::MainWindowHarness& h) {
     FUZZ_CHECK(IsRefusal(h.LastMessage()));
-    FUZZ_CHECK(h.XPButton1.enabled && !h.XPButton2.enabled && h.XPButton3.enabled);
-    FUZZ_CHECK(!h.Image1.visible && h.form.visible);
-    for (const auto* c : {&h.Combo1, &h.Combo2, &h.Combo3, &h.Combo4, &h.Combo5, &h.Combo6})
-        FUZZ_CHECK(c->enabled);
+    FUZZ_CHECK(h["XPButton1"].enabled && !h["XPButton2"].enabled && h["XPButton3"].enabled);
+    FUZZ_CHECK(!h["Image1"].visible && h.form.Visible());
+    for (int list = 1; list <= 6; ++list)
+        FUZZ_CHECK(h["Combo" + std::to_string(list)].enabled);
 }
 
 } // namespace
@@ -49,21 +50,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     test::MainWindowHarness h;
     h.settings.Seed("MsgOK", "0");
     h.LoadAt(fuzz::kNow);
-    test::FakeComboBox* combos[] = {&h.Combo1, &h.Combo2, &h.Combo3,
-                                    &h.Combo4, &h.Combo5, &h.Combo6};
-    void (FrmMain::*chosen[])() = {&FrmMain::Combo1_Click, &FrmMain::Combo2_Click,
-                                   &FrmMain::Combo3_Click, &FrmMain::Combo4_Click,
-                                   &FrmMain::Combo5_Click, &FrmMain::Combo6_Click};
+    auto list = [](std::size_t i) { return "Combo" + std::to_string(i + 1); };
     for (std::size_t i = 0; i < 6 && i < lines.size(); ++i)
-        combos[i]->text = lines[i];
+        h[list(i)].text = lines[i];
     if (lines.size() > 6) {
         for (char c : lines[6]) {
             if (c < '1' || c > '6')
                 continue;
-            const int index = c - '1';
-            if (combos[index]->ListIndex() < 0 && !combos[index]->items.empty())
-                combos[index]->Choose(0);
-            (h.frm.*chosen[index])();
+            const std::string chosen = list(static_cast<std::size_t>(c - '1'));
+            const auto& entries = h[chosen].entries;
+            const auto named = std::find(entries.begin(), entries.end(), h[chosen].text);
+            h.Choose(chosen,
+                     named == entries.end() ? 0 : static_cast<int>(named - entries.begin()));
         }
     }
     h.dialogs.shown.clear();

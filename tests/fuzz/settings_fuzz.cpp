@@ -81,15 +81,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(s.GuDingHour >= 0 && s.GuDingHour <= 23);
     FUZZ_CHECK(s.GuDingMinute >= 0 && s.GuDingMinute <= 59);
     FUZZ_CHECK(s.GuDingSecond >= 0 && s.GuDingSecond <= 59);
-    FUZZ_CHECK(h.Check2.value == (s.MsgOKFlag == 1 ? 1 : 0));
-    FUZZ_CHECK(h.Check3.value == (s.AutoOKFlag == 1 ? 1 : 0));
-    FUZZ_CHECK(h.Check4.value == (s.GuDingTimeFlag == 1 ? 1 : 0));
-    FUZZ_CHECK(h.Combo7.text == std::to_string(s.GuDingHour) + "时");
-    FUZZ_CHECK(h.Combo8.text == std::to_string(s.GuDingMinute) + "分");
-    FUZZ_CHECK(h.Combo9.text == std::to_string(s.GuDingSecond) + "秒");
+    FUZZ_CHECK(h["Check2"].checked == (s.MsgOKFlag == 1));
+    FUZZ_CHECK(h["Check3"].checked == (s.AutoOKFlag == 1));
+    FUZZ_CHECK(h["Check4"].checked == (s.GuDingTimeFlag == 1));
+    FUZZ_CHECK(h["Combo7"].text == std::to_string(s.GuDingHour) + "时");
+    FUZZ_CHECK(h["Combo8"].text == std::to_string(s.GuDingMinute) + "分");
+    FUZZ_CHECK(h["Combo9"].text == std::to_string(s.GuDingSecond) + "秒");
     if (s.GuDingTimeFlag == 1)
-        FUZZ_CHECK(h.Combo4.text == h.Combo7.text && h.Combo5.text == h.Combo8.text &&
-                   h.Combo6.text == h.Combo9.text);
+        FUZZ_CHECK(h["Combo4"].text == h["Combo7"].text && h["Combo5"].text == h["Combo8"].text &&
+                   h["Combo6"].text == h["Combo9"].text);
     // Armed at start only from the default time: the current time is too soon.
     if (s.IsArmed)
         FUZZ_CHECK(s.AutoOKFlag == 1 && s.GuDingTimeFlag == 1);

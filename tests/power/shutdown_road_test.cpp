@@ -32,8 +32,8 @@ struct ShutdownRoad : testing::Test {
         m.countdown.onClose = [this] { launcher.Close(); };
         m.settings.Seed("MsgOK", "0");
         m.LoadAt({2026, 12, 7, 10, 0, 0});
-        m.Combo5.text = "0分";
-        m.Combo6.text = "40秒";
+        m["Combo5"].text = "0分";
+        m["Combo6"].text = "40秒";
         m.frm.ArmSchedule();
     }
 
@@ -47,13 +47,13 @@ struct ShutdownRoad : testing::Test {
         for (int i = 0; i < seconds; ++i) {
             ++now;
             m.clock.Advance(1);
-            if (m.Timer1.enabled)
+            if (m.ClockRunning())
                 m.frm.ClockTick();
             if (FakeCountdownDialog* dialog = Dialog()) {
                 if (++sinceShown % 2 == 0 && dialog->Timer1.enabled)
                     launcher.Logic()->Timer1_Timer();
             }
-            if (m.Timer2.enabled)
+            if (m.Timer2.Enabled())
                 m.frm.RestoreAfterCancel();
         }
     }
@@ -61,22 +61,22 @@ struct ShutdownRoad : testing::Test {
     // The user restores the window from the icon and presses 取 消.
     void CancelInTheMainWindow() {
         m.frm.NotifyIcon_Click();
-        ASSERT_TRUE(m.form.visible);
-        ASSERT_TRUE(m.XPButton2.enabled);
+        ASSERT_TRUE(m.form.Visible());
+        ASSERT_TRUE(m["XPButton2"].enabled);
         m.frm.CancelSchedule();
     }
 
     void ExpectRestored() {
         EXPECT_EQ(Dialog(), nullptr);
-        EXPECT_TRUE(m.form.visible);
+        EXPECT_TRUE(m.form.Visible());
         EXPECT_FALSE(m.frm.State().IsArmed);
-        EXPECT_TRUE(m.XPButton1.enabled);
-        EXPECT_FALSE(m.Image1.visible);
-        EXPECT_TRUE(m.Timer1.enabled);
-        EXPECT_FALSE(m.Timer2.enabled);
-        const std::string before = m.Label0.caption;
+        EXPECT_TRUE(m["XPButton1"].enabled);
+        EXPECT_FALSE(m["Image1"].visible);
+        EXPECT_TRUE(m.ClockRunning());
+        EXPECT_FALSE(m.Timer2.Enabled());
+        const std::string before = m["Label0"].text;
         Advance(1);
-        EXPECT_NE(m.Label0.caption, before); // the clock runs again
+        EXPECT_NE(m["Label0"].text, before); // the clock runs again
         EXPECT_TRUE(power.requests.empty());
         // Nothing is requested later either.
         Advance(30);
@@ -87,7 +87,7 @@ struct ShutdownRoad : testing::Test {
 TEST_F(ShutdownRoad, WithoutInputThePowerGoesOff22SecondsAfterFiring) {
     EXPECT_TRUE(m.notifyIcon.present);
     EXPECT_EQ(m.notifyIcon.tip, TitleWithVersion() + "\r\n设定关机时间：2026年12月7日10时0分40秒");
-    EXPECT_FALSE(m.form.visible);
+    EXPECT_FALSE(m.form.Visible());
 
     Advance(40);
     ASSERT_NE(Dialog(), nullptr);
@@ -99,7 +99,7 @@ TEST_F(ShutdownRoad, WithoutInputThePowerGoesOff22SecondsAfterFiring) {
     EXPECT_TRUE(power.requests.empty());
     Advance(2);
     EXPECT_EQ(power.requests, std::vector<PowerAction>{PowerAction::ForcePowerOff});
-    EXPECT_FALSE(m.form.visible);
+    EXPECT_FALSE(m.form.Visible());
 }
 
 TEST_F(ShutdownRoad, EveryWayToCancelWhileCountingRestoresTheMainWindow) {
@@ -115,7 +115,7 @@ TEST_F(ShutdownRoad, EveryWayToCancelWhileCountingRestoresTheMainWindow) {
     for (const auto& way : ways) {
         SCOPED_TRACE(way.name);
         if (!m.frm.State().IsArmed) {
-            m.Combo4.text = std::to_string(m.clock.Now().hour + 1) + "时";
+            m["Combo4"].text = std::to_string(m.clock.Now().hour + 1) + "时";
             m.frm.ArmSchedule();
         }
         while (!Dialog() && now < 20000)
@@ -176,7 +176,7 @@ TEST_F(ShutdownRoad, AFiringWhileAStaleDialogIsLoadedStartsAFreshCountdown) {
     EXPECT_EQ(Dialog()->Command1.caption, "取消关机");
     EXPECT_TRUE(Dialog()->Command1.enabled);
     EXPECT_TRUE(Dialog()->Timer1.enabled);
-    EXPECT_FALSE(m.Timer2.enabled); // the old one went without its unload handler
+    EXPECT_FALSE(m.Timer2.Enabled()); // the old one went without its unload handler
     sinceShown = 0;
     Advance(22);
     EXPECT_EQ(power.requests.size(), 2u); // a second request of its own
@@ -186,7 +186,7 @@ TEST_F(ShutdownRoad, ASecondArmingCountsFromTenAgain) {
     Advance(45);
     launcher.Logic()->Command1_Click();
     Advance(1);
-    m.Combo4.text = "11时";
+    m["Combo4"].text = "11时";
     m.frm.ArmSchedule();
     ASSERT_TRUE(m.frm.State().IsArmed);
     // The icon's tip names the new target.

@@ -36,7 +36,7 @@ TEST(HelpLinks, LinksOpenOurOwnPagesEvenWhileArmed) {
     MainWindowHarness h;
     h.settings.Seed("MsgOK", "0");
     h.LoadAt({2026, 12, 7, 12, 0, 0});
-    h.Combo4.text = "13时";
+    h["Combo4"].text = "13时";
     h.frm.ArmSchedule();
     ASSERT_TRUE(h.frm.State().IsArmed);
     h.frm.Label3_Click();
@@ -45,7 +45,7 @@ TEST(HelpLinks, LinksOpenOurOwnPagesEvenWhileArmed) {
     for (const std::string& url : h.urls.opened)
         EXPECT_NE(url.find("example.org"), std::string::npos) << url;
     EXPECT_NE(h.urls.opened[0], h.urls.opened[1]);
-    EXPECT_NE(h.LbBR.caption.find("www.example.org"), std::string::npos);
+    EXPECT_NE(h["LbBR"].text.find("www.example.org"), std::string::npos);
 }
 
 } // namespace

@@ -16,26 +16,24 @@ void LoadAndTarget(MainWindowHarness& h, CivilDateTime now, CivilDateTime target
 
 void ExpectIdle(const MainWindowHarness& h) {
     EXPECT_FALSE(h.frm.State().IsArmed);
-    EXPECT_TRUE(h.XPButton1.enabled);
-    EXPECT_TRUE(h.XPButton3.enabled);
-    EXPECT_FALSE(h.XPButton2.enabled);
-    EXPECT_EQ(h.focus, "XPButton1");
-    for (const FakeComboBox* c : {&h.Combo1, &h.Combo2, &h.Combo3, &h.Combo4, &h.Combo5, &h.Combo6,
-                                  &h.Combo7, &h.Combo8, &h.Combo9})
-        EXPECT_TRUE(c->enabled);
-    EXPECT_FALSE(h.Image1.visible);
+    EXPECT_TRUE(h["XPButton1"].enabled);
+    EXPECT_TRUE(h["XPButton3"].enabled);
+    EXPECT_FALSE(h["XPButton2"].enabled);
+    EXPECT_EQ(h.Focused(), "XPButton1");
+    for (int list = 1; list <= 9; ++list)
+        EXPECT_TRUE(h["Combo" + std::to_string(list)].enabled) << list;
+    EXPECT_FALSE(h["Image1"].visible);
 }
 
 void ExpectArmed(const MainWindowHarness& h) {
     EXPECT_TRUE(h.frm.State().IsArmed);
-    EXPECT_FALSE(h.XPButton1.enabled);
-    EXPECT_FALSE(h.XPButton3.enabled);
-    EXPECT_TRUE(h.XPButton2.enabled);
-    EXPECT_EQ(h.focus, "XPButton2");
-    for (const FakeComboBox* c : {&h.Combo1, &h.Combo2, &h.Combo3, &h.Combo4, &h.Combo5, &h.Combo6,
-                                  &h.Combo7, &h.Combo8, &h.Combo9})
-        EXPECT_FALSE(c->enabled);
-    EXPECT_TRUE(h.Image1.visible);
+    EXPECT_FALSE(h["XPButton1"].enabled);
+    EXPECT_FALSE(h["XPButton3"].enabled);
+    EXPECT_TRUE(h["XPButton2"].enabled);
+    EXPECT_EQ(h.Focused(), "XPButton2");
+    for (int list = 1; list <= 9; ++list)
+        EXPECT_FALSE(h["Combo" + std::to_string(list)].enabled) << list;
+    EXPECT_TRUE(h["Image1"].visible);
 }
 
 TEST(Arming, TwentyNineSecondsIsRefusedThirtyAccepted) {
@@ -44,7 +42,7 @@ TEST(Arming, TwentyNineSecondsIsRefusedThirtyAccepted) {
     refused.frm.ArmSchedule();
     EXPECT_EQ(refused.LastMessage(), kTooSoon);
     ExpectIdle(refused);
-    EXPECT_EQ(refused.Label1.caption, "设定关机时间：2026年12月7日0时0分14秒");
+    EXPECT_EQ(refused["Label1"].text, "设定关机时间：2026年12月7日0时0分14秒");
 
     MainWindowHarness accepted;
     accepted.settings.Seed("MsgOK", "0");
@@ -88,7 +86,7 @@ TEST(Arming, ButtonsShowArmedWhileTheRefusalIsOnScreen) {
     bool armedLookDuringMessage = false;
     h.dialogs.onShow = [&](const ShownMessage&) {
         armedLookDuringMessage =
-            !h.XPButton1.enabled && h.XPButton2.enabled && !h.frm.State().IsArmed;
+            !h["XPButton1"].enabled && h["XPButton2"].enabled && !h.frm.State().IsArmed;
     };
     h.frm.ArmSchedule();
     EXPECT_TRUE(armedLookDuringMessage);
@@ -105,7 +103,7 @@ TEST(Arming, ConfirmationShowsTheGeneralDateTextThenHides) {
     EXPECT_EQ(h.dialogs.shown[0].style, 0);
     EXPECT_EQ(h.dialogs.shown[0].caption, "Tarvenel");
     ExpectArmed(h);
-    EXPECT_FALSE(h.form.visible);
+    EXPECT_FALSE(h.form.Visible());
     EXPECT_EQ(h.notifyIcon.tip, TitleWithVersion() + "\r\n设定关机时间：2026年12月7日18时30分5秒");
 }
 
@@ -124,14 +122,14 @@ TEST(Arming, CancelUnlocksEverythingAndKeepsTheIcon) {
     h.frm.ArmSchedule();
     ASSERT_TRUE(h.frm.State().IsArmed);
     h.form.Show(); // the user restored it from the notification area
-    const std::string label = h.Label1.caption;
+    const std::string label = h["Label1"].text;
 
     h.frm.CancelSchedule();
     ExpectIdle(h);
     EXPECT_TRUE(h.dialogs.shown.empty());
     EXPECT_TRUE(h.notifyIcon.present);
-    EXPECT_TRUE(h.form.visible);
-    EXPECT_EQ(h.Label1.caption, label);
+    EXPECT_TRUE(h.form.Visible());
+    EXPECT_EQ(h["Label1"].text, label);
 }
 
 TEST(Arming, ANewArmingComposesTheTargetAfresh) {
@@ -140,7 +138,7 @@ TEST(Arming, ANewArmingComposesTheTargetAfresh) {
     LoadAndTarget(h, {2026, 12, 7, 10, 0, 0}, {2026, 12, 7, 11, 0, 0});
     h.frm.ArmSchedule();
     h.frm.CancelSchedule();
-    h.Combo4.text = "12时";
+    h["Combo4"].text = "12时";
     h.frm.ArmSchedule();
     EXPECT_EQ(h.frm.State().SetHour, 12);
     EXPECT_DOUBLE_EQ(h.frm.State().ShutTime, *ToDateTimeValue({2026, 12, 7, 12, 0, 0}));
@@ -150,29 +148,26 @@ TEST(Arming, ANewArmingComposesTheTargetAfresh) {
 // window half armed: it is refused like a target that is too soon.
 TEST(Arming, UnusableTypedTargetsAreRefusedWithTheirOwnMessage) {
     struct Case {
-        ComboBox* (*field)(MainWindowHarness&);
+        const char* list;
         const char* text;
     };
     const Case cases[] = {
-        {[](MainWindowHarness& h) -> ComboBox* { return &h.Combo5; }, "abc"},
-        {[](MainWindowHarness& h) -> ComboBox* { return &h.Combo6; }, ""},
-        {[](MainWindowHarness& h) -> ComboBox* { return &h.Combo2; }, "13月"},
-        {[](MainWindowHarness& h) -> ComboBox* { return &h.Combo3; }, "31日"}, // April
-        {[](MainWindowHarness& h) -> ComboBox* { return &h.Combo1; }, "32767年"},
-        {[](MainWindowHarness& h) -> ComboBox* { return &h.Combo1; }, "99999999999年"},
-        {[](MainWindowHarness& h) -> ComboBox* { return &h.Combo4; }, "-1时"},
+        {"Combo5", "abc"},     {"Combo6", ""},
+        {"Combo2", "13月"},    {"Combo3", "31日"}, // April
+        {"Combo1", "32767年"}, {"Combo1", "99999999999年"},
+        {"Combo4", "-1时"},
     };
     for (const Case& c : cases) {
         MainWindowHarness h;
         LoadAndTarget(h, {2026, 4, 1, 10, 0, 0}, {2026, 4, 2, 10, 0, 0});
-        c.field(h)->SetText(c.text);
+        h[c.list].text = c.text;
         h.frm.ArmSchedule();
         ASSERT_EQ(h.dialogs.shown.size(), 1u) << c.text;
         EXPECT_NE(h.dialogs.shown[0].text.find("设定的关机时间无效"), std::string::npos);
         EXPECT_EQ(h.dialogs.shown[0].style, 0);
         EXPECT_EQ(h.dialogs.shown[0].caption, "Tarvenel");
         ExpectIdle(h);
-        EXPECT_EQ(c.field(h)->Text(), c.text); // the selection is kept to correct it
+        EXPECT_EQ(h[c.list].text, c.text); // the selection is kept to correct it
     }
 }
 
@@ -191,7 +186,7 @@ TEST(Arming, MinimiseWhileIdleOnlyWarns) {
     ASSERT_EQ(h.dialogs.shown.size(), 1u);
     EXPECT_EQ(h.dialogs.shown[0].text, "请在设定好关机时间后点击“确定”按钮！");
     EXPECT_EQ(h.dialogs.shown[0].style, 0x30);
-    EXPECT_TRUE(h.form.visible);
+    EXPECT_TRUE(h.form.Visible());
     EXPECT_EQ(h.notifyIcon.adds, 0);
 }
 
@@ -202,8 +197,8 @@ TEST(Arming, RefusedIconKeepsTheWindowReachable) {
     LoadAndTarget(h, {2026, 4, 1, 10, 0, 0}, {2026, 4, 1, 11, 0, 0});
     h.frm.ArmSchedule();
     EXPECT_TRUE(h.frm.State().IsArmed);
-    EXPECT_TRUE(h.form.visible);
-    EXPECT_EQ(h.form.state, WindowState::Minimised);
+    EXPECT_TRUE(h.form.Visible());
+    EXPECT_EQ(h.native.state, WindowState::Minimised);
     ASSERT_EQ(h.dialogs.shown.size(), 1u);
     EXPECT_EQ(h.dialogs.shown[0].style, 0x30);
 }

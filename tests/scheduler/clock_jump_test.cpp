@@ -110,15 +110,15 @@ TEST_P(ClockJumps, FireOnceAtTheRightMomentWithTheClockLineRight) {
         for (long i = 0; i < step.seconds; ++i) {
             h.clock.Set(LocalTime(++utc));
             const int before = h.countdown.shown;
-            if (h.Timer1.enabled)
+            if (h.ClockRunning())
                 h.frm.ClockTick();
             if (h.countdown.shown > before && firedLine.empty())
-                firedLine = h.Label0.caption;
+                firedLine = h["Label0"].text;
         }
     }
     EXPECT_EQ(firedLine, *c.firedAt ? ClockLine(c.firedAt) : "");
     EXPECT_EQ(h.countdown.shown, c.fired);
-    EXPECT_EQ(h.Label0.caption, ClockLine(c.lastLine));
+    EXPECT_EQ(h["Label0"].text, ClockLine(c.lastLine));
 }
 
 // Berlin: summer time 2026-03-29 01:00 UTC (02:00 → 03:00), winter time

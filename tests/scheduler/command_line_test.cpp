@@ -163,12 +163,12 @@ TEST(CommandAnswer, ArmStatusCancelGoTheWindowsOwnWay) {
     EXPECT_EQ(h.Ask({"--in", "40s"}), (CommandReply{0, "armed 2026-12-07 18:00:40\n", ""}));
     EXPECT_TRUE(h.frm.State().IsArmed);
     EXPECT_TRUE(h.dialogs.shown.empty());
-    EXPECT_FALSE(h.form.visible); // hidden behind the icon, as the arm button does
+    EXPECT_FALSE(h.form.Visible()); // hidden behind the icon, as the arm button does
     EXPECT_TRUE(h.notifyIcon.present);
-    EXPECT_EQ(h.Label1.caption, "设定关机时间：2026年12月7日18时0分40秒");
-    EXPECT_FALSE(h.XPButton1.enabled);
-    EXPECT_FALSE(h.Combo4.enabled);
-    EXPECT_TRUE(h.Image1.visible);
+    EXPECT_EQ(h["Label1"].text, "设定关机时间：2026年12月7日18时0分40秒");
+    EXPECT_FALSE(h["XPButton1"].enabled);
+    EXPECT_FALSE(h["Combo4"].enabled);
+    EXPECT_TRUE(h["Image1"].visible);
     EXPECT_EQ(h.Ask({"--status"}).out, "armed 2026-12-07 18:00:40\n");
 
     // Armed: the arm button is disabled, and so is a second arming.
@@ -180,21 +180,21 @@ TEST(CommandAnswer, ArmStatusCancelGoTheWindowsOwnWay) {
 
     EXPECT_EQ(h.Ask({"--cancel"}), (CommandReply{0, "idle\n", ""}));
     EXPECT_FALSE(h.frm.State().IsArmed);
-    EXPECT_TRUE(h.XPButton1.enabled);
-    EXPECT_TRUE(h.Combo4.enabled);
-    EXPECT_FALSE(h.Image1.visible);
+    EXPECT_TRUE(h["XPButton1"].enabled);
+    EXPECT_TRUE(h["Combo4"].enabled);
+    EXPECT_FALSE(h["Image1"].visible);
     EXPECT_EQ(h.Ask({"--cancel"}), (CommandReply{0, "idle\n", ""})); // nothing to cancel
     EXPECT_TRUE(h.dialogs.shown.empty());
 
     // Armed for the next day at a time of day that has passed.
     EXPECT_EQ(h.Ask({"--at", "7:30"}).out, "armed 2026-12-08 07:30:00\n");
-    EXPECT_EQ(h.Combo3.text, "8日");
+    EXPECT_EQ(h["Combo3"].text, "8日");
 }
 
 TEST(CommandAnswer, RefusalsAndJunkChangeNothing) {
     Running h;
-    h.Combo4.text = "20时"; // the user's own choice in the lists
-    const std::string caption = h.Label1.caption;
+    h["Combo4"].text = "20时"; // the user's own choice in the lists
+    const std::string caption = h["Label1"].text;
     struct Case {
         Args args;
         std::string err;
@@ -224,11 +224,11 @@ TEST(CommandAnswer, RefusalsAndJunkChangeNothing) {
         EXPECT_EQ(DecodeReply(h.frm.AnswerRequest(junk)),
                   (CommandReply{2, "", "请求无效。\nbad request\n"}));
     EXPECT_FALSE(h.frm.State().IsArmed);
-    EXPECT_EQ(h.Combo4.text, "20时");
-    EXPECT_EQ(h.Label1.caption, caption);
-    EXPECT_TRUE(h.XPButton1.enabled);
-    EXPECT_FALSE(h.XPButton2.enabled);
-    EXPECT_TRUE(h.form.visible);
+    EXPECT_EQ(h["Combo4"].text, "20时");
+    EXPECT_EQ(h["Label1"].text, caption);
+    EXPECT_TRUE(h["XPButton1"].enabled);
+    EXPECT_FALSE(h["XPButton2"].enabled);
+    EXPECT_TRUE(h.form.Visible());
     EXPECT_TRUE(h.dialogs.shown.empty());
     EXPECT_EQ(DecodeReply(h.frm.AnswerRequest("TARVENEL/1\n--in\n40s\n\n"))->exitCode, 0);
 }
@@ -238,7 +238,7 @@ TEST(CommandAnswer, CountdownIsReportedAndStoppedAsByTheCancelButton) {
     h.countdown.onShow = [&] { h.countdown.count = 10; };
     h.countdown.onClose = [&] {
         h.countdown.count = -1;
-        h.Timer2.enabled = true; // the dialog's unload starts the restore
+        h.Timer2.SetEnabled(true); // the dialog's unload starts the restore
     };
     ASSERT_EQ(h.Ask({"--in", "30s"}).exitCode, 0);
     h.RunClock(30);
@@ -252,8 +252,8 @@ TEST(CommandAnswer, CountdownIsReportedAndStoppedAsByTheCancelButton) {
     EXPECT_EQ(h.countdown.closed, 1);
     EXPECT_FALSE(h.frm.State().IsArmed);
     h.frm.RestoreAfterCancel(); // Timer2's tick, as after the dialog's own cancel
-    EXPECT_TRUE(h.form.visible);
-    EXPECT_TRUE(h.Timer1.enabled);
+    EXPECT_TRUE(h.form.Visible());
+    EXPECT_TRUE(h.ClockRunning());
 }
 
 TEST(CommandAnswer, ArmingWaitsWhileABoxOfTheWindowIsUp) {
@@ -286,18 +286,18 @@ TEST(CommandAnswer, WithoutANotificationAreaNothingWaitsAndTheWarningComesOnce) 
     EXPECT_EQ(armed.out, "armed 2026-12-07 18:10:00\n");
     EXPECT_NE(armed.err.find("note: no notification area"), std::string::npos) << armed.err;
     EXPECT_TRUE(h.dialogs.shown.empty());
-    EXPECT_EQ(h.form.state, WindowState::Minimised);
+    EXPECT_EQ(h.native.state, WindowState::Minimised);
     EXPECT_EQ(h.Ask({"--status"}).out, "armed 2026-12-07 18:10:00\n");
 
     // Armed by the button, twice (each with its confirmation): one warning
     // in all.
     for (int arming = 0; arming < 2; ++arming) {
         ASSERT_EQ(h.Ask({"--cancel"}).exitCode, 0);
-        h.form.state = WindowState::Normal;
-        h.Combo4.text = "19时";
+        h.native.state = WindowState::Normal;
+        h["Combo4"].text = "19时";
         h.frm.ArmSchedule();
         EXPECT_TRUE(h.frm.State().IsArmed);
-        EXPECT_EQ(h.form.state, WindowState::Minimised);
+        EXPECT_EQ(h.native.state, WindowState::Minimised);
     }
     ASSERT_EQ(h.dialogs.shown.size(), 3u);
     EXPECT_EQ(h.dialogs.shown[1].text, warning);
@@ -316,14 +316,14 @@ TEST(CommandAnswer, ACancelWhileAnArmingsBoxIsUpLeavesTheWindowIdle) {
                 EXPECT_EQ(h.Ask({"--cancel"}), (CommandReply{0, "idle\n", ""}));
             }
         };
-        h.Combo4.text = "19时";
+        h["Combo4"].text = "19时";
         h.frm.ArmSchedule();
         EXPECT_FALSE(h.frm.State().IsArmed);
-        EXPECT_TRUE(h.form.visible);
-        EXPECT_EQ(h.form.state, WindowState::Normal);
+        EXPECT_TRUE(h.form.Visible());
+        EXPECT_EQ(h.native.state, WindowState::Normal);
         EXPECT_EQ(h.dialogs.shown.size(), icon ? 1u : 2u);
         EXPECT_EQ(h.LastMessage().find("请在设定好关机时间后"), std::string::npos);
-        EXPECT_TRUE(h.XPButton1.enabled);
+        EXPECT_TRUE(h["XPButton1"].enabled);
     }
 }
 

@@ -12,28 +12,28 @@ TEST(LoadSequence, EmptyStoreGivesTheDefaults) {
     MainWindowHarness h;
     h.LoadAt({2026, 12, 6, 8, 5, 3});
 
-    EXPECT_EQ(h.Check2.value, 1);
-    EXPECT_EQ(h.Check3.value, 0);
-    EXPECT_EQ(h.Check4.value, 0);
+    EXPECT_TRUE(h["Check2"].checked);
+    EXPECT_FALSE(h["Check3"].checked);
+    EXPECT_FALSE(h["Check4"].checked);
     EXPECT_EQ(h.frm.State().MsgOKFlag, 1);
-    EXPECT_EQ(h.Combo7.text, "23时");
-    EXPECT_EQ(h.Combo8.text, "59分");
-    EXPECT_EQ(h.Combo9.text, "59秒");
-    EXPECT_EQ(h.Combo7.items.size(), 24u);
-    EXPECT_EQ(h.Combo8.items.front(), "0分");
-    EXPECT_EQ(h.Combo9.items.back(), "59秒");
-    EXPECT_EQ(h.Label0.caption, "当前电脑时间：2026年12月6日8时5分3秒");
-    EXPECT_EQ(h.Label1.caption, "设定关机时间：2026年12月6日8时5分3秒");
-    EXPECT_EQ(h.form.caption, TitleWithVersion());
-    EXPECT_TRUE(h.form.visible);
-    EXPECT_EQ(h.form.width, 5640);
-    EXPECT_EQ(h.form.height, 3240);
+    EXPECT_EQ(h["Combo7"].text, "23时");
+    EXPECT_EQ(h["Combo8"].text, "59分");
+    EXPECT_EQ(h["Combo9"].text, "59秒");
+    EXPECT_EQ(h["Combo7"].entries.size(), 24u);
+    EXPECT_EQ(h["Combo8"].entries.front(), "0分");
+    EXPECT_EQ(h["Combo9"].entries.back(), "59秒");
+    EXPECT_EQ(h["Label0"].text, "当前电脑时间：2026年12月6日8时5分3秒");
+    EXPECT_EQ(h["Label1"].text, "设定关机时间：2026年12月6日8时5分3秒");
+    EXPECT_EQ(h.form.Caption(), TitleWithVersion());
+    EXPECT_TRUE(h.form.Visible());
+    EXPECT_EQ(h.form.Width(), 5640);
+    EXPECT_EQ(h.form.Height(), 3240);
     EXPECT_FALSE(h.frm.State().IsArmed);
-    EXPECT_TRUE(h.Timer1.enabled);
-    EXPECT_FALSE(h.Timer2.enabled);
+    EXPECT_TRUE(h.ClockRunning());
+    EXPECT_FALSE(h.Timer2.Enabled());
     EXPECT_TRUE(h.dialogs.shown.empty());
     EXPECT_EQ(h.settings.writes, 0); // reading the options writes nothing back
-    EXPECT_FALSE(h.LbBR.caption.empty());
+    EXPECT_FALSE(h["LbBR"].text.empty());
 }
 
 TEST(LoadSequence, CentresTheWindowWithTruncatingHalves) {
@@ -42,7 +42,7 @@ TEST(LoadSequence, CentresTheWindowWithTruncatingHalves) {
     h.screen.height = 768 * 15;
     h.LoadAt(kSevenAm);
     h.frm.Form_Resize(); // the window goes where the load put it
-    EXPECT_EQ(h.surface.position, std::pair((1366 * 15 + 1 - 5640) / 2, (768 * 15 - 3240) / 2));
+    EXPECT_EQ(h.Position(), std::pair((1366 * 15 + 1 - 5640) / 2, (768 * 15 - 3240) / 2));
 
     // The primary monitor right of another one: centred on it, and the
     // resize keeps it there.
@@ -53,7 +53,7 @@ TEST(LoadSequence, CentresTheWindowWithTruncatingHalves) {
     right.screen.height = 768 * 15;
     right.LoadAt(kSevenAm);
     right.frm.Form_Resize();
-    EXPECT_EQ(right.surface.position,
+    EXPECT_EQ(right.Position(),
               std::pair(1920 * 15 + (1366 * 15 - 5640) / 2, -120 * 15 + (768 * 15 - 3240) / 2));
 }
 
@@ -66,7 +66,7 @@ TEST(LoadSequence, MissingAndEmptyMsgOKDiffer) {
     empty.settings.Seed("MsgOK", "");
     empty.LoadAt(kSevenAm);
     EXPECT_EQ(empty.frm.State().MsgOKFlag, 0);
-    EXPECT_EQ(empty.Check2.value, 0);
+    EXPECT_FALSE(empty["Check2"].checked);
 }
 
 TEST(LoadSequence, RepairsTheDefaultTime) {
@@ -86,8 +86,8 @@ TEST(LoadSequence, RepairsTheDefaultTime) {
         EXPECT_EQ(h.frm.State().GuDingHour, c.hour) << c.h;
         EXPECT_EQ(h.frm.State().GuDingMinute, c.minute) << c.m;
         EXPECT_EQ(h.frm.State().GuDingSecond, c.second) << c.s;
-        EXPECT_EQ(h.Combo7.text, std::to_string(c.hour) + "时");
-        EXPECT_EQ(h.Combo7.ListIndex(), c.hour);
+        EXPECT_EQ(h["Combo7"].text, std::to_string(c.hour) + "时");
+        EXPECT_EQ(h["Combo7"].entries.at(c.hour), h["Combo7"].text); // the entry is chosen
     }
 }
 
@@ -97,7 +97,7 @@ TEST(LoadSequence, OtherFlagNumbersCountAsOff) {
     h.settings.Seed("MsgOK", "40000"); // out of range: stays 0
     h.LoadAt(kSevenAm);
     EXPECT_EQ(h.frm.State().AutoOKFlag, 2);
-    EXPECT_EQ(h.Check3.value, 0);
+    EXPECT_FALSE(h["Check3"].checked);
     EXPECT_FALSE(h.frm.State().IsArmed);
     EXPECT_EQ(h.notifyIcon.adds, 0);
     EXPECT_EQ(h.frm.State().MsgOKFlag, 0);
@@ -111,11 +111,11 @@ TEST(LoadSequence, CopiesThePresetDefaultTimeIntoTodaysTarget) {
     h.settings.Seed("GuDingS", "0");
     h.LoadAt(kSevenAm);
 
-    EXPECT_EQ(h.Check4.value, 1);
-    EXPECT_EQ(h.Combo4.text, "8时");
-    EXPECT_EQ(h.Combo5.text, "30分");
-    EXPECT_EQ(h.Combo6.text, "0秒");
-    EXPECT_EQ(h.Label1.caption, "设定关机时间：2026年12月7日8时30分0秒");
+    EXPECT_TRUE(h["Check4"].checked);
+    EXPECT_EQ(h["Combo4"].text, "8时");
+    EXPECT_EQ(h["Combo5"].text, "30分");
+    EXPECT_EQ(h["Combo6"].text, "0秒");
+    EXPECT_EQ(h["Label1"].text, "设定关机时间：2026年12月7日8时30分0秒");
     EXPECT_EQ(h.frm.State().SetHour, 8);
     EXPECT_EQ(h.frm.State().SetMinute, 30);
     EXPECT_EQ(h.frm.State().SetSecond, 0);
@@ -136,9 +136,9 @@ TEST(LoadSequence, AutomaticArmingOfAPastDefaultTimeIsRefused) {
     EXPECT_EQ(h.dialogs.shown[0].style, 0);
     EXPECT_EQ(h.dialogs.shown[0].caption, "Tarvenel");
     EXPECT_FALSE(h.frm.State().IsArmed);
-    EXPECT_TRUE(h.form.visible);
-    EXPECT_TRUE(h.XPButton1.enabled);
-    EXPECT_EQ(h.focus, "XPButton1");
+    EXPECT_TRUE(h.form.Visible());
+    EXPECT_TRUE(h["XPButton1"].enabled);
+    EXPECT_EQ(h.Focused(), "XPButton1");
 }
 
 TEST(LoadSequence, AutomaticArmingOfAFutureTargetHidesTheWindowAfterTheMessage) {
@@ -149,7 +149,7 @@ TEST(LoadSequence, AutomaticArmingOfAFutureTargetHidesTheWindowAfterTheMessage) 
     h.settings.Seed("GuDingS", "0");
     h.settings.Seed("AutoOK", "1");
     bool visibleDuringMessage = false;
-    h.dialogs.onShow = [&](const ShownMessage&) { visibleDuringMessage = h.form.visible; };
+    h.dialogs.onShow = [&](const ShownMessage&) { visibleDuringMessage = h.form.Visible(); };
     h.LoadAt(kSevenAm);
 
     ASSERT_EQ(h.dialogs.shown.size(), 1u);
@@ -158,7 +158,7 @@ TEST(LoadSequence, AutomaticArmingOfAFutureTargetHidesTheWindowAfterTheMessage) 
               "程序窗口将最小化在通知区域图标。");
     EXPECT_TRUE(visibleDuringMessage);
     EXPECT_TRUE(h.frm.State().IsArmed);
-    EXPECT_FALSE(h.form.visible);
+    EXPECT_FALSE(h.form.Visible());
     EXPECT_TRUE(h.notifyIcon.present);
 }
 
@@ -170,7 +170,7 @@ TEST(LoadSequence, AutomaticArmingWithoutTheMessageGoesStraightToTheIcon) {
     h.LoadAt(kSevenAm);
     EXPECT_TRUE(h.dialogs.shown.empty());
     EXPECT_TRUE(h.frm.State().IsArmed);
-    EXPECT_FALSE(h.form.visible);
+    EXPECT_FALSE(h.form.Visible());
     EXPECT_TRUE(h.notifyIcon.present);
 }
 
@@ -179,7 +179,7 @@ TEST(LoadSequence, TheFirstBoxShowsWhetherTheSystemStartsThisProgram) {
         MainWindowHarness h;
         h.startup.on = on;
         h.LoadAt(kSevenAm);
-        EXPECT_EQ(h.Check1.value, on ? 1 : 0);
+        EXPECT_EQ(h["Check1"].checked, on);
     }
 }
 
@@ -190,10 +190,10 @@ TEST(LoadSequence, AFailingStepIsSkippedAndTheRestRuns) {
     // Every setting failed: the fields keep their initial 0.
     EXPECT_EQ(h.frm.State().MsgOKFlag, 0);
     EXPECT_EQ(h.frm.State().GuDingHour, 0);
-    EXPECT_EQ(h.Combo7.text, "0时");
+    EXPECT_EQ(h["Combo7"].text, "0时");
     // Everything else still happened.
-    EXPECT_EQ(h.Label1.caption, "设定关机时间：2026年12月7日7时0分0秒");
-    EXPECT_TRUE(h.form.visible);
+    EXPECT_EQ(h["Label1"].text, "设定关机时间：2026年12月7日7时0分0秒");
+    EXPECT_TRUE(h.form.Visible());
 }
 
 } // namespace

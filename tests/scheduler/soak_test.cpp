@@ -35,11 +35,11 @@ long HeapInUse() {
 // What the window holds: every list's entries and every line's length.
 std::vector<std::size_t> Sizes(const MainWindowHarness& h) {
     std::vector<std::size_t> sizes;
-    for (const FakeComboBox* c : {&h.Combo1, &h.Combo2, &h.Combo3, &h.Combo4, &h.Combo5, &h.Combo6,
-                                  &h.Combo7, &h.Combo8, &h.Combo9})
-        sizes.push_back(c->items.size());
-    for (const FakeLabel* l : {&h.Label0, &h.Label1, &h.LbBR})
-        sizes.push_back(l->caption.size());
+    for (const char* list :
+         {"Combo1", "Combo2", "Combo3", "Combo4", "Combo5", "Combo6", "Combo7", "Combo8", "Combo9"})
+        sizes.push_back(h[list].entries.size());
+    for (const char* line : {"Label0", "Label1", "LbBR"})
+        sizes.push_back(h[line].text.size());
     sizes.push_back(h.settings.values.size());
     sizes.push_back(h.notifyIcon.tip.size());
     return sizes;
@@ -55,7 +55,7 @@ void Cycle(MainWindowHarness& h, bool fire) {
     ASSERT_TRUE(h.frm.State().IsArmed);
     if (fire) {
         h.RunClock(2 * 3600);
-        ASSERT_FALSE(h.Timer1.enabled);
+        ASSERT_FALSE(h.ClockRunning());
         h.Timer2.SetEnabled(true); // the countdown's cancel
         h.frm.RestoreAfterCancel();
     } else {
@@ -79,7 +79,7 @@ TEST(Soak, SevenDaysOfTicksArmingAndCancellingGrowNothing) {
         Cycle(h, cycle % 2 == 0);
 
     EXPECT_EQ(h.countdown.shown, 7 * 2);
-    EXPECT_EQ(h.Label0.caption, "当前电脑时间：2026年12月8日0时0分0秒");
+    EXPECT_EQ(h["Label0"].text, "当前电脑时间：2026年12月8日0时0分0秒");
     EXPECT_EQ(Sizes(h), firstDay);
     EXPECT_LE(HeapInUse(), heapAfterFirstDay + 16 * 1024);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "shell/main_window_skin.h"
 #include "support/main_window_harness.h"
 #include "support/reference_image.h"
 
@@ -11,20 +12,26 @@ TEST(MainWindowResize, PlacesPaintsCutsAndCentresTheRunningWindow) {
     h.LoadAt({2026, 12, 7, 12, 0, 0});
     h.frm.Form_Resize();
 
-    EXPECT_EQ(h.surface.minimise, std::make_pair(5010, 75));
-    EXPECT_EQ(h.surface.close, std::make_pair(5325, 75));
-    EXPECT_EQ(h.surface.captionStripWidth, 4965);
-    EXPECT_EQ(h.surface.credit, std::make_pair(5640 - 1800 - 120, 3240 - 180 - 75));
-    EXPECT_EQ(h.surface.background.Width(), 376);
-    EXPECT_EQ(h.surface.background.Height(), 216);
-    EXPECT_FALSE(h.surface.region.Contains(0, 0));
-    EXPECT_TRUE(h.surface.region.Contains(5, 0));
-    EXPECT_EQ(h.surface.position, std::make_pair((1920 * 15 - 5640) / 2, (1080 * 15 - 3240) / 2));
+    auto at = [&](const char* name) {
+        const TwipsRect& place = h[name].place;
+        return std::make_pair(place.left, place.top);
+    };
+    EXPECT_EQ(at("Immin"), std::make_pair(5010, 75));
+    EXPECT_EQ(at("Imclose"), std::make_pair(5325, 75));
+    EXPECT_EQ(LayOutMainWindow(5640, 3240, 1800, 180).captionStripWidth, 4965);
+    const TwipsRect& credit = h["LbBR"].place;
+    EXPECT_EQ(at("LbBR"), std::make_pair(5640 - credit.width - 120, 3240 - credit.height - 75));
+    const Bitmap& background = h.native.window.face;
+    EXPECT_EQ(background.Width(), 376);
+    EXPECT_EQ(background.Height(), 216);
+    EXPECT_FALSE(h.native.window.outline.Contains(0, 0));
+    EXPECT_TRUE(h.native.window.outline.Contains(5, 0));
+    EXPECT_EQ(h.Position(), std::make_pair((1920 * 15 - 5640) / 2, (1080 * 15 - 3240) / 2));
     // The real skin: the caption bar is opaque blue, the middle stays white.
-    const Pixel caption = h.surface.background.At(200, 20);
+    const Pixel caption = background.At(200, 20);
     EXPECT_LT(RgbFromPixel(caption) & 0xFF, 0x80u);         // little red
     EXPECT_GT((RgbFromPixel(caption) >> 16) & 0xFF, 0x80u); // much blue
-    EXPECT_EQ(RgbFromPixel(h.surface.background.At(188, 108)), 0xFFFFFFu);
+    EXPECT_EQ(RgbFromPixel(background.At(188, 108)), 0xFFFFFFu);
 }
 
 // The program's own artwork at the running size, for a person to look at:
@@ -34,7 +41,7 @@ TEST(MainWindowResize, ArtworkReferencePicture) {
     MainWindowHarness h;
     h.LoadAt({2026, 12, 7, 12, 0, 0});
     h.frm.Form_Resize();
-    EXPECT_TRUE(MatchesReference(h.surface.background, "main_window_artwork"));
+    EXPECT_TRUE(MatchesReference(h.native.window.face, "main_window_artwork"));
 }
 
 TEST(MainWindowResize, KeepsAnOffScreenPositionOnTheScreen) {
@@ -43,8 +50,8 @@ TEST(MainWindowResize, KeepsAnOffScreenPositionOnTheScreen) {
     h.screen.height = 20000;
     h.LoadAt({2026, 12, 7, 12, 0, 0});
     h.frm.Form_Resize();
-    EXPECT_EQ(h.surface.position.first, 5000 - 5640);
-    EXPECT_EQ(h.surface.position.second, (20000 - 3240) / 2);
+    EXPECT_EQ(h.Position().first, 5000 - 5640);
+    EXPECT_EQ(h.Position().second, (20000 - 3240) / 2);
 }
 
 TEST(MainWindowResize, OnlyTheLeftButtonDrags) {
@@ -57,7 +64,7 @@ TEST(MainWindowResize, OnlyTheLeftButtonDrags) {
         (h.frm.*handler)(4, 0, 10, 10);
         (h.frm.*handler)(1, 0, 10, 10);
     }
-    EXPECT_EQ(h.mover.moves, 5);
+    EXPECT_EQ(h.native.moves, 5);
 }
 
 } // namespace

@@ -53,16 +53,16 @@ struct NotifyArea : testing::Test {
     void SetUp() override {
         h.settings.Seed("MsgOK", "0");
         h.LoadAt({2026, 12, 7, 12, 0, 0});
-        h.Combo4.text = "13时";
+        h["Combo4"].text = "13时";
         h.frm.ArmSchedule();
-        ASSERT_FALSE(h.form.visible);
+        ASSERT_FALSE(h.form.Visible());
     }
 };
 
 TEST_F(NotifyArea, ALeftClickOnTheIconRestores) {
     h.frm.NotifyIcon_Click();
-    EXPECT_TRUE(h.form.visible);
-    EXPECT_EQ(h.form.state, WindowState::Normal);
+    EXPECT_TRUE(h.form.Visible());
+    EXPECT_EQ(h.native.state, WindowState::Normal);
     EXPECT_TRUE(h.frm.State().IsArmed); // restoring does not disarm
 }
 

@@ -79,6 +79,10 @@ void FakeNativeForm::ShowFace(int control, const Bitmap& face) {
     (control == kForm ? window : Get(control)).face = face;
 }
 
+void FakeNativeForm::SetOutline(int control, const Region& outline) {
+    (control == kForm ? window : Get(control)).outline = outline;
+}
+
 void FakeNativeForm::SetState(WindowState s) {
     state = s;
     if (s == WindowState::Normal)

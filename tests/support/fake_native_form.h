@@ -20,7 +20,10 @@ public:
         TwipsRect place;
         std::vector<std::string> entries;
         Bitmap face;
+        Region outline;
         bool captured = false;
+        // What a user does in the list: picks entry `index` (no event).
+        void Choose(int index) { text = entries.at(static_cast<std::size_t>(index)); }
     };
 
     // What the window system delivers; the answer says whether it was used up.
@@ -53,7 +56,7 @@ public:
     bool Checked(int control) const override { return Get(control).checked; }
     void SetChecked(int control, bool on) override { Get(control).checked = on; }
     void ShowFace(int control, const Bitmap& face) override;
-    void SetOutline(int, const Region&) override {}
+    void SetOutline(int control, const Region& outline) override;
     void Capture(int control, bool on) override { Get(control).captured = on; }
     bool CursorOver(int) const override { return false; }
     void CursorAt(int, float& x, float& y) const override { x = y = 0; }

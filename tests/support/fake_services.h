@@ -116,27 +116,6 @@ public:
     int ended = 0;
 };
 
-class FakeSurface : public MainWindowSurface {
-public:
-    void PlaceCredit(int left, int top, Rgb) override { credit = {left, top}; }
-    void SetCaptionStripWidth(int width) override { captionStripWidth = width; }
-    void PlaceMinimise(int left, int top) override { minimise = {left, top}; }
-    void PlaceClose(int left, int top) override { close = {left, top}; }
-    void SetBackground(Bitmap bitmap) override { background = std::move(bitmap); }
-    void SetRegion(const Region& value) override { region = value; }
-    void MoveTo(int left, int top) override { position = {left, top}; }
-    std::pair<int, int> credit, minimise, close, position{-1, -1};
-    int captionStripWidth = 0;
-    Bitmap background;
-    Region region;
-};
-
-class FakeMover : public WindowMover {
-public:
-    void BeginSystemMove() override { ++moves; }
-    int moves = 0;
-};
-
 class FakeScreen : public Screen {
 public:
     TwipsRect Area() const override { return {left, top, width, height}; }
