@@ -12,27 +12,27 @@ struct FrmEndTest : testing::Test {
 
 TEST_F(FrmEndTest, LoadSetsUpTheCountdownOnTop) {
     h.frm.Form_Load();
-    EXPECT_EQ(h.form.width, 4800);
-    EXPECT_EQ(h.form.height, 2175);
-    EXPECT_EQ(h.Command1.caption, "取消关机");
-    EXPECT_EQ(h.Label1.caption, "10");
-    EXPECT_TRUE(h.Timer1.enabled);
-    EXPECT_EQ(h.window.calls, std::vector<bool>{true});
+    EXPECT_EQ(h.form.Width(), 4800);
+    EXPECT_EQ(h.form.Height(), 2175);
+    EXPECT_EQ(h["Command1"].text, "取消关机");
+    EXPECT_EQ(h["Label1"].text, "10");
+    EXPECT_TRUE(h.Timer1.Enabled());
+    EXPECT_TRUE(h.native.onTop);
 }
 
 TEST_F(FrmEndTest, ATopMostFailureIsIgnored) {
-    h.window.fail = true;
+    h.native.onTopFails = true;
     h.frm.Form_Load();
-    EXPECT_EQ(h.Label1.caption, "10");
-    EXPECT_TRUE(h.Timer1.enabled);
+    EXPECT_EQ(h["Label1"].text, "10");
+    EXPECT_TRUE(h.Timer1.Enabled());
 }
 
 TEST_F(FrmEndTest, CountsDownInTwoSecondStepsAndFiresAfter22Seconds) {
     h.frm.Form_Load();
-    std::vector<std::string> shown{h.Label1.caption};
+    std::vector<std::string> shown{h["Label1"].text};
     for (int t = 0; t < 10; ++t) {
         h.Run(2);
-        shown.push_back(h.Label1.caption);
+        shown.push_back(h["Label1"].text);
     }
     EXPECT_EQ(shown,
               (std::vector<std::string>{"10", "9", "8", "7", "6", "5", "4", "3", "2", "1", "0"}));
@@ -41,11 +41,11 @@ TEST_F(FrmEndTest, CountsDownInTwoSecondStepsAndFiresAfter22Seconds) {
     EXPECT_TRUE(h.power.requests.empty());
     h.Run(1);
     EXPECT_EQ(h.power.requests, std::vector<PowerAction>{PowerAction::ForcePowerOff});
-    EXPECT_FALSE(h.Command1.enabled);
-    EXPECT_EQ(h.form.caption, "正在关机…");
-    EXPECT_EQ(h.Command1.caption, "再见！");
-    EXPECT_FALSE(h.Timer1.enabled);
-    EXPECT_FALSE(h.form.unloaded); // the system closes it
+    EXPECT_FALSE(h["Command1"].enabled);
+    EXPECT_EQ(h.form.Caption(), "正在关机…");
+    EXPECT_EQ(h["Command1"].text, "再见！");
+    EXPECT_FALSE(h.Timer1.Enabled());
+    EXPECT_TRUE(h.Loaded()); // the system closes it
     EXPECT_FALSE(mainTimer2.enabled);
     EXPECT_EQ(h.frm.CountDown(), 0);
 }
@@ -56,10 +56,10 @@ TEST_F(FrmEndTest, EscapeCancelsAtAnyValue) {
         CountdownHarness d{restore};
         d.frm.Form_Load();
         d.Run(seconds);
-        d.frm.Form_KeyDown(27, 0);
+        d.Key(27);
         EXPECT_TRUE(restore.enabled) << seconds;
-        EXPECT_TRUE(d.form.unloaded);
-        EXPECT_FALSE(d.Timer1.enabled);
+        EXPECT_FALSE(d.Loaded());
+        EXPECT_FALSE(d.Timer1.Enabled());
         d.Run(30);
         EXPECT_TRUE(d.power.requests.empty()) << seconds;
     }
@@ -67,18 +67,18 @@ TEST_F(FrmEndTest, EscapeCancelsAtAnyValue) {
 
 TEST_F(FrmEndTest, OtherKeysAreTheFocusedControlsUntilTheCountdownFires) {
     h.frm.Form_Load();
-    EXPECT_FALSE(h.frm.Form_KeyDown(13, 0));
-    EXPECT_FALSE(h.frm.Form_KeyDown(65, 0));
-    EXPECT_FALSE(h.form.unloaded);
+    EXPECT_FALSE(h.Key(13));
+    EXPECT_FALSE(h.Key(65));
+    EXPECT_TRUE(h.Loaded());
     EXPECT_FALSE(mainTimer2.enabled);
     // Fired: the dialog keeps every key, so that Enter, Space or Tab cannot
     // reach a power button; Escape still hands back.
     h.Run(22);
     for (const int key : {13, 32, 9, 65})
-        EXPECT_TRUE(h.frm.Form_KeyDown(key, 0)) << key;
-    EXPECT_FALSE(h.form.unloaded);
-    EXPECT_TRUE(h.frm.Form_KeyDown(27, 0));
-    EXPECT_TRUE(h.form.unloaded);
+        EXPECT_TRUE(h.Key(key)) << key;
+    EXPECT_TRUE(h.Loaded());
+    EXPECT_TRUE(h.Key(27));
+    EXPECT_FALSE(h.Loaded());
 }
 
 TEST_F(FrmEndTest, TheCloseBoxWhileCountingCancels) {
@@ -86,7 +86,7 @@ TEST_F(FrmEndTest, TheCloseBoxWhileCountingCancels) {
     h.Run(6);
     h.CloseBox();
     EXPECT_TRUE(mainTimer2.enabled);
-    EXPECT_FALSE(h.Timer1.enabled);
+    EXPECT_FALSE(h.Timer1.Enabled());
     h.Run(30);
     EXPECT_TRUE(h.power.requests.empty());
 }
@@ -94,10 +94,10 @@ TEST_F(FrmEndTest, TheCloseBoxWhileCountingCancels) {
 TEST_F(FrmEndTest, EscapeAfterFiringStillHandsBack) {
     h.frm.Form_Load();
     h.Run(22);
-    ASSERT_FALSE(h.Command1.enabled);
-    h.frm.Form_KeyDown(27, 0);
+    ASSERT_FALSE(h["Command1"].enabled);
+    h.Key(27);
     EXPECT_TRUE(mainTimer2.enabled);
-    EXPECT_TRUE(h.form.unloaded);
+    EXPECT_FALSE(h.Loaded());
 }
 
 TEST_F(FrmEndTest, TheCloseBoxAfterFiringRestartsNothing) {
@@ -112,9 +112,9 @@ TEST_F(FrmEndTest, EachShowingStartsFromTen) {
     h.Run(8);
     h.frm.Command1_Click();
     h.frm.Form_Load();
-    EXPECT_EQ(h.Label1.caption, "10");
+    EXPECT_EQ(h["Label1"].text, "10");
     EXPECT_EQ(h.frm.CountDown(), 10);
-    EXPECT_TRUE(h.Timer1.enabled);
+    EXPECT_TRUE(h.Timer1.Enabled());
 }
 
 TEST_F(FrmEndTest, HiddenButtonsRunTheirActions) {
@@ -141,7 +141,7 @@ TEST_F(FrmEndTest, ARefusedShutdownIsReportedAndHandedBack) {
     EXPECT_EQ(h.dialogs.shown[0].style, 0x30);
     EXPECT_EQ(h.dialogs.shown[0].caption, "Tarvenel");
     EXPECT_TRUE(mainTimer2.enabled);
-    EXPECT_TRUE(h.form.unloaded);
+    EXPECT_FALSE(h.Loaded());
 }
 
 } // namespace

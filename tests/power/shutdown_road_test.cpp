@@ -16,17 +16,15 @@ struct ShutdownRoad : testing::Test {
     int made = 0;
     CountdownLauncher launcher{{power, dialogs}, [this] {
                                    ++made;
-                                   return std::make_unique<FakeCountdownDialog>();
+                                   return MakeTestDialog();
                                }};
     int firedAt = -1;
-    int now = 0;        // seconds since arming
-    int sinceShown = 0; // seconds since the dialog was loaded
+    int now = 0; // seconds since arming
 
     void SetUp() override {
         launcher.SetRestoreTimer(m.Timer2);
         m.countdown.onShow = [this] {
             firedAt = now;
-            sinceShown = 0;
             launcher.Show();
         };
         m.countdown.onClose = [this] { launcher.Close(); };
@@ -37,24 +35,28 @@ struct ShutdownRoad : testing::Test {
         m.frm.ArmSchedule();
     }
 
-    FakeCountdownDialog* Dialog() const {
-        return static_cast<FakeCountdownDialog*>(launcher.Current());
+    CountdownDialog* Dialog() const { return launcher.Current(); }
+    // A control of the loaded countdown dialog by its form name.
+    FakeNativeForm::Control& InDialog(const std::string& name) const {
+        return NativeOf(*Dialog()).Named(name);
     }
 
-    // One second of the message loop: the main clock, the dialog's timer, and
-    // the restore timer once the dialog has gone.
+    // The user on the countdown dialog: its cancel button; Escape.
+    void ClickCancel() {
+        FakeNativeForm& dialog = NativeOf(*Dialog());
+        dialog.Send({dialog.Find("Command1"), FormEventKind::Clicked});
+    }
+    void Escape() { NativeOf(*Dialog()).Send({kForm, FormEventKind::KeyDown, 0, 0, 0, 0, 27}); }
+
+    // Seconds of the message loop: the main window's timers (its clock line,
+    // the restore after a cancel), then the dialog's.
     void Advance(int seconds) {
         for (int i = 0; i < seconds; ++i) {
             ++now;
             m.clock.Advance(1);
-            if (m.ClockRunning())
-                m.frm.ClockTick();
-            if (FakeCountdownDialog* dialog = Dialog()) {
-                if (++sinceShown % 2 == 0 && dialog->Timer1.enabled)
-                    launcher.Logic()->Timer1_Timer();
-            }
-            if (m.Timer2.Enabled())
-                m.frm.RestoreAfterCancel();
+            m.native.Advance(1000);
+            if (CountdownDialog* dialog = Dialog())
+                NativeOf(*dialog).Advance(1000);
         }
     }
 
@@ -92,10 +94,12 @@ TEST_F(ShutdownRoad, WithoutInputThePowerGoesOff22SecondsAfterFiring) {
     Advance(40);
     ASSERT_NE(Dialog(), nullptr);
     EXPECT_EQ(firedAt, 40);
-    EXPECT_TRUE(Dialog()->presented);
-    EXPECT_EQ(Dialog()->Label1.caption, "10");
+    EXPECT_TRUE(NativeOf(*Dialog()).window.visible); // shown, on top, on its cancel button
+    EXPECT_TRUE(NativeOf(*Dialog()).onTop);
+    EXPECT_EQ(NativeOf(*Dialog()).focus, NativeOf(*Dialog()).Find("Command1"));
+    EXPECT_EQ(InDialog("Label1").text, "10");
     Advance(20);
-    EXPECT_EQ(Dialog()->Label1.caption, "0");
+    EXPECT_EQ(InDialog("Label1").text, "0");
     EXPECT_TRUE(power.requests.empty());
     Advance(2);
     EXPECT_EQ(power.requests, std::vector<PowerAction>{PowerAction::ForcePowerOff});
@@ -107,9 +111,12 @@ TEST_F(ShutdownRoad, EveryWayToCancelWhileCountingRestoresTheMainWindow) {
         const char* name;
         void (*cancel)(ShutdownRoad&);
     } ways[] = {
-        {"button", [](ShutdownRoad& t) { t.launcher.Logic()->Command1_Click(); }},
-        {"Escape", [](ShutdownRoad& t) { t.launcher.Logic()->Form_KeyDown(27, 0); }},
-        {"close box", [](ShutdownRoad& t) { t.Dialog()->form.Unload(); }},
+        {"button", [](ShutdownRoad& t) { t.ClickCancel(); }},
+        {"Escape", [](ShutdownRoad& t) { t.Escape(); }},
+        {"close box",
+         [](ShutdownRoad& t) {
+             NativeOf(*t.Dialog()).Send({kForm, FormEventKind::Close});
+         }},
         {"main window", [](ShutdownRoad& t) { t.CancelInTheMainWindow(); }},
     };
     for (const auto& way : ways) {
@@ -131,17 +138,17 @@ TEST_F(ShutdownRoad, EveryWayToCancelWhileCountingRestoresTheMainWindow) {
 
 TEST_F(ShutdownRoad, EscapeAtZeroRestoresTheMainWindow) {
     Advance(60);
-    ASSERT_EQ(Dialog()->Label1.caption, "0");
-    launcher.Logic()->Form_KeyDown(27, 0);
+    ASSERT_EQ(InDialog("Label1").text, "0");
+    Escape();
     Advance(1);
     ExpectRestored();
 }
 
 TEST_F(ShutdownRoad, EscapeAfterFiringRestoresTheMainWindow) {
     Advance(62);
-    ASSERT_EQ(Dialog()->Command1.caption, "再见！");
+    ASSERT_EQ(InDialog("Command1").text, "再见！");
     power.requests.clear();
-    launcher.Logic()->Form_KeyDown(27, 0);
+    Escape();
     Advance(1);
     ExpectRestored();
 }
@@ -150,7 +157,7 @@ TEST_F(ShutdownRoad, TheMainWindowsCancelAfterFiringClosesTheGoodbyeDialog) {
     // The request went out but the machine stayed up: the user comes back
     // through the icon and cancels; the dialog must not linger.
     Advance(62);
-    ASSERT_EQ(Dialog()->Command1.caption, "再见！");
+    ASSERT_EQ(InDialog("Command1").text, "再见！");
     power.requests.clear();
     CancelInTheMainWindow();
     ExpectRestored();
@@ -167,24 +174,23 @@ TEST_F(ShutdownRoad, ARefusedShutdownComesBackDisarmed) {
 
 TEST_F(ShutdownRoad, AFiringWhileAStaleDialogIsLoadedStartsAFreshCountdown) {
     Advance(62);
-    ASSERT_EQ(Dialog()->Command1.caption, "再见！");
+    ASSERT_EQ(InDialog("Command1").text, "再见！");
     ASSERT_EQ(power.requests.size(), 1u);
     launcher.Show(); // the next firing
     ASSERT_NE(Dialog(), nullptr);
     EXPECT_EQ(made, 2);
-    EXPECT_EQ(Dialog()->Label1.caption, "10");
-    EXPECT_EQ(Dialog()->Command1.caption, "取消关机");
-    EXPECT_TRUE(Dialog()->Command1.enabled);
-    EXPECT_TRUE(Dialog()->Timer1.enabled);
+    EXPECT_EQ(InDialog("Label1").text, "10");
+    EXPECT_EQ(InDialog("Command1").text, "取消关机");
+    EXPECT_TRUE(InDialog("Command1").enabled);
+    EXPECT_TRUE(Dialog()->Controls().Timer1.Enabled());
     EXPECT_FALSE(m.Timer2.Enabled()); // the old one went without its unload handler
-    sinceShown = 0;
     Advance(22);
     EXPECT_EQ(power.requests.size(), 2u); // a second request of its own
 }
 
 TEST_F(ShutdownRoad, ASecondArmingCountsFromTenAgain) {
     Advance(45);
-    launcher.Logic()->Command1_Click();
+    ClickCancel();
     Advance(1);
     m["Combo4"].text = "11时";
     m.frm.ArmSchedule();
@@ -195,7 +201,7 @@ TEST_F(ShutdownRoad, ASecondArmingCountsFromTenAgain) {
         Advance(1);
     ASSERT_NE(Dialog(), nullptr);
     EXPECT_EQ(firedAt, 3640);
-    EXPECT_EQ(Dialog()->Label1.caption, "10");
+    EXPECT_EQ(InDialog("Label1").text, "10");
     EXPECT_EQ(made, 2);
     // Nothing of the whole road, arming, cancelling and firing, is stored.
     Advance(30);

@@ -1,66 +1,53 @@
 #pragma once
-// frmEnd's logic wired to in-memory controls and a recording power system.
+// frmEnd as the program makes it: the countdown dialog over a native dialog
+// in memory, its logic bound to it, and a recording power system.
+#include <memory>
+#include <string>
 
-#include "power/countdown_launcher.h"
+#include "power/end_form.h"
 #include "power/frm_end.h"
 #include "support/fake_controls.h"
+#include "support/fake_native_form.h"
 #include "support/fake_power.h"
 #include "support/fake_services.h"
 
 namespace tarvenel::test {
 
+// The native dialog under a countdown dialog the tests made.
+inline FakeNativeForm& NativeOf(CountdownDialog& dialog) {
+    return static_cast<FakeNativeForm&>(static_cast<EndForm&>(dialog).Host().Native());
+}
+
+// Makes countdown dialogs over native dialogs in memory, for the launcher.
+inline std::unique_ptr<CountdownDialog> MakeTestDialog() {
+    return std::make_unique<EndForm>(std::make_unique<FakeNativeForm>());
+}
+
 struct CountdownHarness {
     explicit CountdownHarness(Timer& mainTimer2)
-        : frm(FrmEndControls{form, Label1, Command1, Timer1, window},
-              FrmEndServices{power, dialogs, mainTimer2}) {
-        // Closing the window runs the unload handler, as the front ends do.
-        form.onUnload = [this] { frm.Form_Unload(); };
+        : frm(dialog->Controls(), FrmEndServices{power, dialogs, mainTimer2}) {
+        dialog->Bind(frm);
     }
 
+    // A control by its form name ("Label1", "Command1").
+    FakeNativeForm::Control& operator[](const std::string& name) const {
+        return native.Named(name);
+    }
     // The user closes the dialog with its close box.
-    void CloseBox() { form.Unload(); }
+    void CloseBox() { native.Send({kForm, FormEventKind::Close}); }
+    // A key pressed in the dialog; true when the dialog used it up.
+    bool Key(int key) { return native.Send({kForm, FormEventKind::KeyDown, 0, 0, 0, 0, key}); }
+    // Lets `seconds` pass on the dialog's clock.
+    void Run(int seconds) { native.Advance(seconds * 1000LL); }
+    bool Loaded() const { return dialog->Loaded(); }
 
-    // Lets `seconds` pass, delivering the 2-second ticks while the timer runs.
-    void Run(int seconds) {
-        for (int t = 0; t < seconds; ++t) {
-            elapsed += 1;
-            if (elapsed % 2 == 0 && Timer1.enabled)
-                frm.Timer1_Timer();
-        }
-    }
-
-    FakeForm form;
-    FakeLabel Label1;
-    FakeButton Command1;
-    FakeTimer Timer1{2000, true};
-    FakeTopMost window;
+    std::unique_ptr<CountdownDialog> dialog = MakeTestDialog();
+    FakeNativeForm& native = NativeOf(*dialog);
     FakePowerRequester power;
     FakeDialogs dialogs;
     FrmEnd frm;
-    int elapsed = 0;
-};
-
-// A native countdown dialog in memory, for the launcher: closing it runs the
-// bound logic's unload handler, as the front ends' dialogs do.
-struct FakeCountdownDialog : CountdownDialog {
-    FakeCountdownDialog() {
-        form.onUnload = [this] {
-            if (logic)
-                logic->Form_Unload();
-        };
-    }
-    FrmEndControls Controls() override { return {form, Label1, Command1, Timer1, window}; }
-    void Bind(FrmEnd& frm) override { logic = &frm; }
-    void Present() override { presented = true; }
-    bool Loaded() const override { return !form.unloaded; }
-
-    FakeForm form;
-    FakeLabel Label1;
-    FakeButton Command1;
-    FakeTimer Timer1{2000, false};
-    FakeTopMost window;
-    FrmEnd* logic = nullptr;
-    bool presented = false;
+    Form& form = dialog->Controls().form;
+    Timer& Timer1 = dialog->Controls().Timer1;
 };
 
 } // namespace tarvenel::test

@@ -1,5 +1,7 @@
 #include "support/fake_native_form.h"
 
+#include <stdexcept>
+
 namespace tarvenel::test {
 
 void FakeNativeForm::Advance(long long ms) {
@@ -17,6 +19,19 @@ void FakeNativeForm::Advance(long long ms) {
         Send({kForm, FormEventKind::Timer, 0, 0, 0, 0, timer});
     }
     now = until;
+}
+
+int FakeNativeForm::Find(const std::string& name) const {
+    for (const auto& [id, control] : controls)
+        if (control.spec.name == name)
+            return id;
+    throw std::out_of_range("no control " + name);
+}
+
+void FakeNativeForm::SetAlwaysOnTop(bool on) {
+    if (onTopFails)
+        throw std::runtime_error("window gone");
+    onTop = on;
 }
 
 void FakeNativeForm::Make(int control, const ControlSpec& spec) {

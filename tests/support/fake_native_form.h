@@ -3,6 +3,7 @@
 // the timers it started, and a clock to move; tests send it the events a
 // window system would.
 #include <map>
+#include <string>
 #include <vector>
 
 #include "app/native_form.h"
@@ -67,11 +68,14 @@ public:
     WindowState State() const override { return state; }
     void SetState(WindowState s) override;
     void BeginSystemMove() override { ++moves; }
-    void SetAlwaysOnTop(bool on) override { onTop = on; }
+    void SetAlwaysOnTop(bool on) override;
     void Close() override { closed = true; }
     void SetCaretResting(bool on) override { caretResting = on; }
 
     Control& Get(int control) const { return controls.at(control); }
+    // The control the form calls `name` ("Combo4", "Command1").
+    int Find(const std::string& name) const;
+    Control& Named(const std::string& name) const { return Get(Find(name)); }
 
     FormSink* sink = nullptr;
     mutable std::map<int, Control> controls;
@@ -82,6 +86,7 @@ public:
     int focus = kForm - 1; // nowhere
     WindowState state = WindowState::Normal;
     bool onTop = false;
+    bool onTopFails = false; // the window is gone: keeping it on top throws
     bool closed = false;
     bool caretResting = false;
     int moves = 0;

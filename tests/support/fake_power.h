@@ -1,7 +1,5 @@
 #pragma once
-// A power requester that records what was asked of it and never acts, and a
-// window that records being kept on top.
-#include <stdexcept>
+// A power requester that records what was asked of it and never acts.
 #include <vector>
 
 #include "app/controls.h"
@@ -17,17 +15,6 @@ public:
     }
     std::vector<PowerAction> requests;
     PowerResult answer{true, ""};
-};
-
-class FakeTopMost : public TopMostWindow {
-public:
-    void SetAlwaysOnTop(bool onTop) override {
-        calls.push_back(onTop);
-        if (fail)
-            throw std::runtime_error("window gone");
-    }
-    std::vector<bool> calls;
-    bool fail = false;
 };
 
 } // namespace tarvenel::test

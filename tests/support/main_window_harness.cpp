@@ -25,13 +25,6 @@ bool ShowsOpaquePart(const Bitmap& shown, const Bitmap& picture) {
 
 } // namespace
 
-int MainWindowHarness::Id(const std::string& name) const {
-    for (const auto& [id, control] : native.controls)
-        if (control.spec.name == name)
-            return id;
-    throw std::out_of_range("no control " + name);
-}
-
 void MainWindowHarness::Choose(const std::string& list, const std::string& entry) {
     const auto& entries = (*this)[list].entries;
     const auto found = std::find(entries.begin(), entries.end(), entry);
@@ -42,11 +35,11 @@ void MainWindowHarness::Choose(const std::string& list, const std::string& entry
 
 void MainWindowHarness::Choose(const std::string& list, int index) {
     (*this)[list].Choose(index);
-    native.Send({Id(list), FormEventKind::Chosen});
+    native.Send({native.Find(list), FormEventKind::Chosen});
 }
 
 void MainWindowHarness::ClickBox(const std::string& name, float x, float y, int button) {
-    const int id = Id(name);
+    const int id = native.Find(name);
     FakeNativeForm::Control& box = native.Get(id);
     native.Send({id, FormEventKind::MouseDown, button, 0, 5, 5});
     const bool inside = x >= 0 && y >= 0 && x < TwipsToPixels(box.place.width) &&
@@ -57,7 +50,7 @@ void MainWindowHarness::ClickBox(const std::string& name, float x, float y, int 
 }
 
 void MainWindowHarness::SpaceOnBox(const std::string& name) {
-    const int id = Id(name);
+    const int id = native.Find(name);
     native.Get(id).checked = !native.Get(id).checked;
     native.Send({id, FormEventKind::Toggled, 1});
 }

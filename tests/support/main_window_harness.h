@@ -40,9 +40,8 @@ struct MainWindowHarness {
     // A control by its form name ("Combo4", "XPButton1"); the form's
     // window itself is `form`.
     FakeNativeForm::Control& operator[](const std::string& name) const {
-        return native.Get(Id(name));
+        return native.Named(name);
     }
-    int Id(const std::string& name) const;
     std::string Focused() const {
         return native.controls.count(native.focus) ? native.Get(native.focus).spec.name : "";
     }
