@@ -14,26 +14,17 @@ void LoadAndTarget(MainWindowHarness& h, CivilDateTime now, CivilDateTime target
     h.TypeTarget(target);
 }
 
-void ExpectIdle(const MainWindowHarness& h) {
-    EXPECT_FALSE(h.frm.State().IsArmed);
-    EXPECT_TRUE(h["XPButton1"].enabled);
-    EXPECT_TRUE(h["XPButton3"].enabled);
-    EXPECT_FALSE(h["XPButton2"].enabled);
-    EXPECT_EQ(h.Focused(), "XPButton1");
+// What the window shows while armed or idle: which buttons work, where the
+// keyboard is, whether the selectors can change, the armed tick.
+void ExpectArmed(const MainWindowHarness& h, bool armed) {
+    EXPECT_EQ(h.frm.State().IsArmed, armed);
+    EXPECT_EQ(h["XPButton1"].enabled, !armed);
+    EXPECT_EQ(h["XPButton3"].enabled, !armed);
+    EXPECT_EQ(h["XPButton2"].enabled, armed);
+    EXPECT_EQ(h.Focused(), armed ? "XPButton2" : "XPButton1");
     for (int list = 1; list <= 9; ++list)
-        EXPECT_TRUE(h["Combo" + std::to_string(list)].enabled) << list;
-    EXPECT_FALSE(h["Image1"].visible);
-}
-
-void ExpectArmed(const MainWindowHarness& h) {
-    EXPECT_TRUE(h.frm.State().IsArmed);
-    EXPECT_FALSE(h["XPButton1"].enabled);
-    EXPECT_FALSE(h["XPButton3"].enabled);
-    EXPECT_TRUE(h["XPButton2"].enabled);
-    EXPECT_EQ(h.Focused(), "XPButton2");
-    for (int list = 1; list <= 9; ++list)
-        EXPECT_FALSE(h["Combo" + std::to_string(list)].enabled) << list;
-    EXPECT_TRUE(h["Image1"].visible);
+        EXPECT_EQ(h["Combo" + std::to_string(list)].enabled, !armed) << list;
+    EXPECT_EQ(h["Image1"].visible, armed);
 }
 
 TEST(Arming, TwentyNineSecondsIsRefusedThirtyAccepted) {
@@ -41,7 +32,7 @@ TEST(Arming, TwentyNineSecondsIsRefusedThirtyAccepted) {
     LoadAndTarget(refused, {2026, 12, 6, 23, 59, 45}, {2026, 12, 7, 0, 0, 14});
     refused.frm.ArmSchedule();
     EXPECT_EQ(refused.LastMessage(), kTooSoon);
-    ExpectIdle(refused);
+    ExpectArmed(refused, false);
     EXPECT_EQ(refused["Label1"].text, "设定关机时间：2026年12月7日0时0分14秒");
 
     MainWindowHarness accepted;
@@ -49,7 +40,7 @@ TEST(Arming, TwentyNineSecondsIsRefusedThirtyAccepted) {
     LoadAndTarget(accepted, {2026, 12, 6, 23, 59, 45}, {2026, 12, 7, 0, 0, 15});
     accepted.frm.ArmSchedule();
     EXPECT_TRUE(accepted.dialogs.shown.empty());
-    ExpectArmed(accepted);
+    ExpectArmed(accepted, true);
     EXPECT_DOUBLE_EQ(accepted.frm.State().ShutTime, *ToDateTimeValue({2026, 12, 7, 0, 0, 15}));
 }
 
@@ -61,7 +52,7 @@ TEST(Arming, NowAndPastTargetsAreRefused) {
         LoadAndTarget(h, {2026, 12, 7, 10, 0, 0}, target);
         h.frm.ArmSchedule();
         EXPECT_EQ(h.LastMessage(), kTooSoon);
-        ExpectIdle(h);
+        ExpectArmed(h, false);
     }
 }
 
@@ -76,7 +67,7 @@ TEST(Arming, TargetsAcrossMonthAndYearEnds) {
         h.settings.Seed("MsgOK", "0");
         LoadAndTarget(h, c.now, c.target);
         h.frm.ArmSchedule();
-        ExpectArmed(h);
+        ExpectArmed(h, true);
     }
 }
 
@@ -90,7 +81,7 @@ TEST(Arming, ButtonsShowArmedWhileTheRefusalIsOnScreen) {
     };
     h.frm.ArmSchedule();
     EXPECT_TRUE(armedLookDuringMessage);
-    ExpectIdle(h);
+    ExpectArmed(h, false);
 }
 
 TEST(Arming, ConfirmationShowsTheGeneralDateTextThenHides) {
@@ -102,7 +93,7 @@ TEST(Arming, ConfirmationShowsTheGeneralDateTextThenHides) {
                                        "18:30:05)\r\n程序窗口将最小化在通知区域图标。");
     EXPECT_EQ(h.dialogs.shown[0].style, 0);
     EXPECT_EQ(h.dialogs.shown[0].caption, "Tarvenel");
-    ExpectArmed(h);
+    ExpectArmed(h, true);
     EXPECT_FALSE(h.form.Visible());
     EXPECT_EQ(h.notifyIcon.tip, TitleWithVersion() + "\r\n设定关机时间：2026年12月7日18时30分5秒");
 }
@@ -125,7 +116,7 @@ TEST(Arming, CancelUnlocksEverythingAndKeepsTheIcon) {
     const std::string label = h["Label1"].text;
 
     h.frm.CancelSchedule();
-    ExpectIdle(h);
+    ExpectArmed(h, false);
     EXPECT_TRUE(h.dialogs.shown.empty());
     EXPECT_TRUE(h.notifyIcon.present);
     EXPECT_TRUE(h.form.Visible());
@@ -166,7 +157,7 @@ TEST(Arming, UnusableTypedTargetsAreRefusedWithTheirOwnMessage) {
         EXPECT_NE(h.dialogs.shown[0].text.find("设定的关机时间无效"), std::string::npos);
         EXPECT_EQ(h.dialogs.shown[0].style, 0);
         EXPECT_EQ(h.dialogs.shown[0].caption, "Tarvenel");
-        ExpectIdle(h);
+        ExpectArmed(h, false);
         EXPECT_EQ(h[c.list].text, c.text); // the selection is kept to correct it
     }
 }
@@ -176,7 +167,7 @@ TEST(Arming, AFarFutureTargetIsAccepted) {
     h.settings.Seed("MsgOK", "0");
     LoadAndTarget(h, {2026, 4, 1, 10, 0, 0}, {9999, 12, 31, 23, 59, 59});
     h.frm.ArmSchedule();
-    ExpectArmed(h);
+    ExpectArmed(h, true);
 }
 
 TEST(Arming, MinimiseWhileIdleOnlyWarns) {
